@@ -1,0 +1,17 @@
+# Helpers every folder uses: warnings as errors on the project's own code, and tests run by CTest.
+include(GoogleTest)
+
+function(lk_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+endfunction()
+
+# lk_add_test(name SOURCES a.cpp ... LIBS lib ...): one GoogleTest executable, its cases listed to CTest.
+function(lk_add_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    lk_warnings(${name})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+    target_compile_definitions(${name} PRIVATE LK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LK_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()
