@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace rt {
+
+// The program's string table, loaded once from the built-in resource.
+class StringTable {
+public:
+    // The text of string `number`; error 326 when the table has no such number.
+    static QString get(int number);
+    static bool contains(int number);
+};
+
+} // namespace rt

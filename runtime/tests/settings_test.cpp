@@ -1,0 +1,68 @@
+#include "runtime/settings.h"
+#include "runtime/testing/memory_settings.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QString app = QStringLiteral("Brackwell Larkspan 2.0 Engine");
+
+// The INI store and its in-memory double must agree on everything the programs rely on.
+template <class T> class SettingsContract : public ::testing::Test {
+protected:
+    std::unique_ptr<rt::SettingsStore> make() {
+        if constexpr (std::is_same_v<T, rt::IniSettings>)
+            return std::make_unique<rt::IniSettings>(dir.filePath("settings.ini"));
+        else
+            return std::make_unique<rt::MemorySettings>();
+    }
+    QTemporaryDir dir;
+};
+
+using Stores = ::testing::Types<rt::IniSettings, rt::MemorySettings>;
+TYPED_TEST_SUITE(SettingsContract, Stores);
+
+TYPED_TEST(SettingsContract, SectionsWithBackslashesRoundTripExactly) {
+    auto s = this->make();
+    s->set(app, "Installed Courses\\SAMPLE1", "Path", "/data/sample1.mdb");
+    s->set(app, "Installed Courses\\sample1", "Path", "/other");
+    s->set(app, "Installed Courses\\", "Path", "/empty-key");
+    s->set(app, "Installed Courses\\ SAMPLE1 ", "Path", "/blanks");
+    s->set(app, "MRU", "MRU1", "a 50% / b\\c");
+    EXPECT_EQ(s->get(app, "Installed Courses\\SAMPLE1", "Path"), "/data/sample1.mdb");
+    EXPECT_EQ(s->get(app, "Installed Courses\\sample1", "Path"), "/other");
+    EXPECT_EQ(s->get(app, "Installed Courses\\", "Path"), "/empty-key");
+    EXPECT_EQ(s->get(app, "Installed Courses", "Path"), "");
+    EXPECT_EQ(s->get(app, "Installed Courses\\ SAMPLE1 ", "Path"), "/blanks");
+    EXPECT_EQ(s->get(app, "MRU", "MRU1"), "a 50% / b\\c");
+    EXPECT_EQ(s->get(app, "MRU", "mru1"), "");
+    EXPECT_EQ(s->get("Other", "MRU", "MRU1"), "");
+}
+
+TYPED_TEST(SettingsContract, MissingAndRemovedGiveEmptyText) {
+    auto s = this->make();
+    EXPECT_EQ(s->get(app, "MRUFiles", "MRUFile1"), "");
+    s->set(app, "MRUFiles", "MRUFile1", "x.lkc");
+    s->remove(app, "MRUFiles", "MRUFile1");
+    EXPECT_EQ(s->get(app, "MRUFiles", "MRUFile1"), "");
+}
+
+TEST(IniSettings, SeesWhatAnotherWriterStored) {
+    QTemporaryDir dir;
+    rt::IniSettings reader(dir.filePath("s.ini"));
+    rt::IniSettings writer(dir.filePath("s.ini"));
+    EXPECT_EQ(reader.get(app, "MRU", "MRU1"), "");
+    writer.set(app, "MRU", "MRU1", "first");
+    EXPECT_EQ(reader.get(app, "MRU", "MRU1"), "first");
+}
+
+TEST(IniSettings, FileChosenByEnvironment) {
+    qputenv("LARKSPAN_SETTINGS", "/tmp/chosen.ini");
+    EXPECT_EQ(rt::IniSettings::defaultFile(), "/tmp/chosen.ini");
+    qunsetenv("LARKSPAN_SETTINGS");
+    EXPECT_TRUE(rt::IniSettings::defaultFile().endsWith("/Larkspan/settings.ini"));
+}
+
+} // namespace

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rt {
+
+// The lines of a text file, read whole: ended by CR LF, LF or CR (the last may have no end). Text that is
+// not valid UTF-8 is read as Windows-1252, so no byte is lost. Error 53 when the file cannot be opened.
+QStringList readTextLines(const QString& path);
+
+// Decodes bytes as UTF-8 when valid, else as Windows-1252.
+QString decodeText(const QByteArray& bytes);
+
+} // namespace rt
