@@ -11,6 +11,7 @@ function(lk_add_test name)
     add_executable(${name} ${T_SOURCES})
     lk_warnings(${name})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+    target_compile_options(${name} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/qt_printers.h)
     target_compile_definitions(${name} PRIVATE LK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LK_BINARY_DIR="${PROJECT_BINARY_DIR}")
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")

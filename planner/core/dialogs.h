@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+// The planner's modal dialogs as their callers use them: fill the public members, show modally, read
+// `Result` and the other members; destroying the dialog unloads it.
+
+class OpenAppDialog {
+public:
+    virtual ~OpenAppDialog() = default;
+    virtual void showModal() = 0;
+    // 1 use an existing class file, 2 create a new one, 0 Cancel.
+    virtual qint16 Result() const = 0;
+};
+
+class NewClassDialog {
+public:
+    virtual ~NewClassDialog() = default;
+    virtual void showModal() = 0;
+    // 2 OK, 1 "Class Calendar", 0 Cancel (also after a cancelled save dialog).
+    virtual qint16 Result() const = 0;
+    // The save dialog for the new class file; sets ClassFileName, or Result 0 on Cancel.
+    virtual void GetFileName() = 0;
+    virtual QString ClassFileName() const = 0;
+    virtual QString txtTeacher() const = 0;
+    virtual QString txtSubject() const = 0;
+    virtual QString txtClass() const = 0;
+    virtual QString txtComments() const = 0;
+};
+
+// The special-day dialog writes special days itself.
+class SpecialDialog {
+public:
+    virtual ~SpecialDialog() = default;
+    virtual void showModal() = 0;
+};
+
+class DeleteLessonDialog {
+public:
+    virtual ~DeleteLessonDialog() = default;
+    virtual void setTargetDate(qint32 date) = 0;
+    virtual void showModal() = 0;
+    // 0 clear that day, 2 clear and move the following plans earlier, 1 Cancel.
+    virtual qint16 Result() const = 0;
+};
+
+class MoveDayDialog {
+public:
+    virtual ~MoveDayDialog() = default;
+    virtual void setTargetDate(qint32 date) = 0;
+    virtual void showModal() = 0;
+    // 0 replace, 1 insert and move the following plans later, 2 Cancel.
+    virtual qint16 Result() const = 0;
+};
+
+class LanguageDialog {
+public:
+    virtual ~LanguageDialog() = default;
+    virtual void setResourceTitle(const QString& title) = 0;
+    virtual void showModal() = 0;
+    // 0 Cancel, 1 English, 2 Spanish.
+    virtual qint16 Result() const = 0;
+};
+
+// Creates the dialogs; the real ones are windows, tests give doubles.
+class PlannerDialogs {
+public:
+    virtual ~PlannerDialogs() = default;
+    virtual std::unique_ptr<OpenAppDialog> createOpenApp() = 0;
+    virtual std::unique_ptr<NewClassDialog> createNewClass() = 0;
+    virtual std::unique_ptr<SpecialDialog> createSpecial() = 0;
+    virtual std::unique_ptr<DeleteLessonDialog> createDeleteLesson() = 0;
+    virtual std::unique_ptr<MoveDayDialog> createMoveDay() = 0;
+    virtual std::unique_ptr<LanguageDialog> createLanguage() = 0;
+};
