@@ -16,3 +16,5 @@ function(lk_add_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/LarkspanOcx.cmake)

@@ -75,6 +75,8 @@ TEST(OleColor, ExplicitAndSystemColours) {
     EXPECT_EQ(rt::olecolor::toQColor(rt::olecolor::buttonFace, p), QColor(1, 2, 3));
     EXPECT_EQ(rt::olecolor::toQColor(rt::olecolor::buttonText, p), QColor(4, 5, 6));
     EXPECT_EQ(rt::olecolor::fromQColor(QColor(0x12, 0x34, 0x56)), 0x563412u);
+    EXPECT_TRUE(rt::olecolor::isValid(0xFFFFFF) && rt::olecolor::isValid(0x80000018));
+    EXPECT_FALSE(rt::olecolor::isValid(0x1000000) || rt::olecolor::isValid(0x80000019));
     EXPECT_EQ(rt::twips::toPx(1800), 120);
     EXPECT_EQ(rt::twips::fromPx(2), 30);
 }
