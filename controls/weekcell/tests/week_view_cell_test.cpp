@@ -3,6 +3,7 @@
 #include "runtime/com/font_object.h"
 #include "runtime/com/picture_object.h"
 #include "runtime/error.h"
+#include "runtime/testing/error_of.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,14 +16,7 @@ using rt::Value;
 
 namespace {
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
+using rt::errorOf;
 
 Value colour(quint32 c) {
     return Value::longInt(qint32(c));

@@ -3,6 +3,7 @@
 #include "runtime/com/property_bag.h"
 #include "runtime/com/twips.h"
 #include "runtime/error.h"
+#include "runtime/testing/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +31,7 @@ public:
     };
 };
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
+using rt::errorOf;
 
 TEST(Dispatch, MembersByIdKindAndName) {
     Counter c;

@@ -2,19 +2,13 @@
 #include "runtime/com/font_object.h"
 #include "runtime/com/picture_object.h"
 #include "runtime/error.h"
+#include "runtime/testing/error_of.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
+using rt::errorOf;
 
 TEST(FontObject, MembersChangeTheFontAndReachTheControl) {
     QFont applied;
