@@ -34,6 +34,7 @@ HResult ComponentServer::canUnloadNow() const {
 
 Control* ComponentServer::createInstance(QWidget* parent) {
     Control* control = class_.create(parent);
+    if (!control) return nullptr;
     ++living_;
     QObject::connect(control, &QObject::destroyed, [this] { --living_; });
     return control;
