@@ -1,0 +1,62 @@
+#include "surface.h"
+
+#include "property_range.h"
+
+#include <QWidget>
+#include <iterator>
+
+void Surface::setScaleWidth(double width) {
+    if (width == 0) throw rt::RuntimeError(380);
+    scaleWidth_ = width;
+}
+
+void Surface::setScaleHeight(double height) {
+    if (height == 0) throw rt::RuntimeError(380);
+    scaleHeight_ = height;
+}
+
+void Surface::setScaleMode(qint16 mode) {
+    checkRange(mode, 0, 7);
+    scaleMode_ = mode;
+}
+
+void Surface::setDrawMode(qint16 mode) {
+    checkRange(mode, 1, 16);
+    drawMode_ = mode;
+}
+
+void Surface::setDrawStyle(qint16 style) {
+    checkRange(style, 0, 6);
+    drawStyle_ = style;
+}
+
+void Surface::setDrawWidth(qint16 width) {
+    checkRange(width, 1, 32767);
+    drawWidth_ = width;
+}
+
+void Surface::setMousePointer(qint16 pointer) {
+    if (pointer != 99) checkRange(pointer, 0, 15);
+    mousePointer_ = pointer;
+    showPointer();
+}
+
+void Surface::setMouseIcon(const QPixmap& icon) {
+    mouseIcon_ = icon;
+    showPointer();
+}
+
+void Surface::showPointer() {
+    static constexpr Qt::CursorShape shapes[] = {
+        Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+        Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+        Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+        Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
+    };
+    if (mousePointer_ == 99 && !mouseIcon_.isNull())
+        widget_.setCursor(QCursor(mouseIcon_));
+    else if (mousePointer_ > 0 && mousePointer_ < qint16(std::size(shapes)))
+        widget_.setCursor(shapes[mousePointer_]);
+    else
+        widget_.unsetCursor();
+}
