@@ -213,8 +213,7 @@ void ctlTree::setDragMode(qint16 mode) {
 }
 
 void ctlTree::setBackStyle(qint16 style) {
-    checkRange(style, 0, 1);
-    backStyle_ = style;
+    backStyle_ = inRange(style, 0, 1);
 }
 
 void ctlTree::applyFont(const QFont& font) {

@@ -52,12 +52,6 @@ void write(rt::PropertyBag& bag, const QString& key, const Value& value) {
     bag.writeProperty(key, value, defaults().value(key));
 }
 
-qint16 readRange(rt::PropertyBag& bag, const QString& key, int lowest, int highest) {
-    const qint16 v = read(bag, key).toInt16();
-    checkRange(v, lowest, highest);
-    return v;
-}
-
 bool isNothing(const Value& v) {
     return v.type() == rt::VarType::Object && !v.toObject();
 }
@@ -86,9 +80,9 @@ void ctlTree::readProperties(rt::PropertyBag& bag) {
     backColor_ = read(bag, "BackColor").toInt32();
     foreColor_ = read(bag, "ForeColor").toInt32();
     enabled_ = read(bag, "Enabled").toBool();
-    backStyle_ = readRange(bag, "BackStyle", 0, 1);
-    borderStyle_ = readRange(bag, "BorderStyle", 0, 1);
-    dragMode_ = readRange(bag, "DragMode", 0, 1);
+    backStyle_ = inRange(read(bag, "BackStyle").toInt16(), 0, 1);
+    borderStyle_ = inRange(read(bag, "BorderStyle").toInt16(), 0, 1);
+    dragMode_ = inRange(read(bag, "DragMode").toInt16(), 0, 1);
     surface_.scaleLeft = read(bag, "ScaleLeft").toDouble();
     surface_.setScaleMode(read(bag, "ScaleMode").toInt16());
     surface_.scaleTop = read(bag, "ScaleTop").toDouble();

@@ -2,7 +2,8 @@
 
 #include "runtime/error.h"
 
-// A property assignment outside the values the property takes: error 380.
-inline void checkRange(int value, int lowest, int highest) {
+// A property value, or error 380 when it lies outside the values the property takes.
+inline qint16 inRange(qint16 value, int lowest, int highest) {
     if (value < lowest || value > highest) throw rt::RuntimeError(380);
+    return value;
 }

@@ -16,28 +16,23 @@ void Surface::setScaleHeight(double height) {
 }
 
 void Surface::setScaleMode(qint16 mode) {
-    checkRange(mode, 0, 7);
-    scaleMode_ = mode;
+    scaleMode_ = inRange(mode, 0, 7);
 }
 
 void Surface::setDrawMode(qint16 mode) {
-    checkRange(mode, 1, 16);
-    drawMode_ = mode;
+    drawMode_ = inRange(mode, 1, 16);
 }
 
 void Surface::setDrawStyle(qint16 style) {
-    checkRange(style, 0, 6);
-    drawStyle_ = style;
+    drawStyle_ = inRange(style, 0, 6);
 }
 
 void Surface::setDrawWidth(qint16 width) {
-    checkRange(width, 1, 32767);
-    drawWidth_ = width;
+    drawWidth_ = inRange(width, 1, 32767);
 }
 
 void Surface::setMousePointer(qint16 pointer) {
-    if (pointer != 99) checkRange(pointer, 0, 15);
-    mousePointer_ = pointer;
+    mousePointer_ = pointer == 99 ? pointer : inRange(pointer, 0, 15);
     showPointer();
 }
 

@@ -85,19 +85,16 @@ TreeNode* TreeView::hitTest(double x, double y) const {
 }
 
 void TreeView::setDragMode(qint16 mode) {
-    checkRange(mode, 0, 1);
-    dragMode_ = mode;
+    dragMode_ = inRange(mode, 0, 1);
     setDragEnabled(mode == 1);
 }
 
 void TreeView::setLineStyle(qint16 style) {
-    checkRange(style, 0, 1);
-    lineStyle_ = style;
+    lineStyle_ = inRange(style, 0, 1);
 }
 
 void TreeView::setTreeStyle(qint16 style) {
-    checkRange(style, 0, 7);
-    style_ = style;
+    style_ = inRange(style, 0, 7);
 }
 
 void TreeView::setIndentationTwips(double twips) {
@@ -107,14 +104,12 @@ void TreeView::setIndentationTwips(double twips) {
 }
 
 void TreeView::setLabelEdit(qint16 mode) {
-    checkRange(mode, 0, 1);
-    labelEdit_ = mode;
+    labelEdit_ = inRange(mode, 0, 1);
     setEditTriggers(mode == 0 ? EditTriggers(SelectedClicked | EditKeyPressed) : NoEditTriggers);
 }
 
 void TreeView::setBorderStyle(qint16 style) {
-    checkRange(style, 0, 1);
-    borderStyle_ = style;
+    borderStyle_ = inRange(style, 0, 1);
     setFrameShape(style == 0 ? NoFrame : StyledPanel);
 }
 
