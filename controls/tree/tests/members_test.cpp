@@ -67,6 +67,7 @@ TEST_F(TreeMembers, AssignmentsReadBackAndReportTheirChange) {
             EXPECT_EQ(changes[0][0].toString(), name);
         }
     }
+    EXPECT_TRUE(events.empty()); // not even for TLeafSelected
     // Objects are handed over as copies: the control keeps its own font and picture.
     rt::set(*tree, Font, Value::object(&font));
     EXPECT_EQ(static_cast<FontObject*>(get(Font).toObject())->font, font.font);

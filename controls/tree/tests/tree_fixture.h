@@ -76,7 +76,7 @@ protected:
     }
 
     QWidget host;
-    ctlTree* tree = new ctlTree(&host);
+    ctlTree* tree = static_cast<ctlTree*>(createCtlTree(&host));
     std::vector<Raised> events;
     std::function<void(int, rt::Args&)> onEvent;
 };
