@@ -18,8 +18,10 @@ template <class F> void quietly(F&& f) {
 
 } // namespace
 
-ctlTree::ctlTree(QWidget* parent) : rt::Control(parent), tree_(new TreeView(this)), font_(ambientFont()) {
+ctlTree::ctlTree(QWidget* parent)
+    : rt::Control(parent), tree_(new TreeView(this)), font_([this](const QFont& f) { tree_->setFont(f); }) {
     tree_->setObjectName(QStringLiteral("tree"));
+    font_.setFont(ambientFont());
     tree_->setGeometry(rect());
     connect(tree_, &TreeView::mouseDown, this, [this](qint16 button, qint16 shift, double x, double y) {
         quietly([&] { tree_MouseDown(button, shift, x, y); });
@@ -46,7 +48,7 @@ ctlTree::ctlTree(QWidget* parent) : rt::Control(parent), tree_(new TreeView(this
                            rt::Value::integer(shift), rt::Value::real(x),         rt::Value::real(y),
                            rt::Value::integer(state)};
                 quietly([&] {
-                    raise(ctlTreeId::OLEDragOver, a);
+                    raiseEvent(ctlTreeId::OLEDragOver, a);
                     effect = a.value(1).toInt32();
                 });
             });
@@ -55,14 +57,14 @@ ctlTree::ctlTree(QWidget* parent) : rt::Control(parent), tree_(new TreeView(this
                 rt::Args a{rt::Value::object(&data),  rt::Value::longInt(effect), rt::Value::integer(button),
                            rt::Value::integer(shift), rt::Value::real(x),         rt::Value::real(y)};
                 quietly([&] {
-                    raise(ctlTreeId::OLEDragDrop, a);
+                    raiseEvent(ctlTreeId::OLEDragDrop, a);
                     effect = a.value(1).toInt32();
                 });
             });
     connect(tree_, &TreeView::dragCompleted, this, [this](qint32& effect) {
         rt::Args a{rt::Value::longInt(effect)};
         quietly([&] {
-            raise(ctlTreeId::OLECompleteDrag, a);
+            raiseEvent(ctlTreeId::OLECompleteDrag, a);
             effect = a.value(0).toInt32();
         });
     });
@@ -70,7 +72,7 @@ ctlTree::ctlTree(QWidget* parent) : rt::Control(parent), tree_(new TreeView(this
 
 void ctlTree::tree_NodeClick(rt::Value& node) {
     rt::Args a{node};
-    raise(ctlTreeId::TNodeClick, a);
+    raiseEvent(ctlTreeId::TNodeClick, a);
     node = a.value(0);
 }
 
@@ -89,12 +91,12 @@ void ctlTree::tree_MouseDown(qint16& button, qint16& shift, double& x, double& y
     tree_->setDragMode(1);
     leafSelected_ = !hit->hasChildren();
     rt::Args node{rt::Value::object(hit)};
-    raise(ctlTreeId::TChangeSelectedItem, node);
+    raiseEvent(ctlTreeId::TChangeSelectedItem, node);
     raiseLeafSelected();
-    raise(ctlTreeId::TNodeClick, node);
+    raiseEvent(ctlTreeId::TNodeClick, node);
     rt::Args press{rt::Value::integer(button), rt::Value::integer(shift), rt::Value::real(x),
                    rt::Value::real(y)};
-    raise(ctlTreeId::TMouseDown, press);
+    raiseEvent(ctlTreeId::TMouseDown, press);
     button = press.value(0).toInt16();
     shift = press.value(1).toInt16();
     x = press.value(2).toDouble();
@@ -115,9 +117,9 @@ void ctlTree::tree_KeyUp(qint16 keyCode, qint16 shift) {
     leafSelected_ = !node->hasChildren();
     raiseLeafSelected();
     rt::Args change{rt::Value::integer(keyCode), rt::Value::integer(shift)};
-    raise(ctlTreeId::TNodeChange, change);
+    raiseEvent(ctlTreeId::TNodeChange, change);
     rt::Args click{rt::Value::object(node)};
-    raise(ctlTreeId::TNodeClick, click);
+    raiseEvent(ctlTreeId::TNodeClick, click);
     if (!node->isRemoved()) tree_->setDropHighlight(node);
 }
 
@@ -125,13 +127,13 @@ void ctlTree::tree_Collapse(TreeNode* node) {
     tree_->setDragMode(0);
     node->item().setExpanded(false);
     rt::Args a{rt::Value::object(node)};
-    raise(ctlTreeId::Collapse, a);
+    raiseEvent(ctlTreeId::Collapse, a);
 }
 
 void ctlTree::tree_Expand(TreeNode* node) {
     tree_->setDragMode(0);
     rt::Args a{rt::Value::object(node)};
-    raise(ctlTreeId::Expand, a);
+    raiseEvent(ctlTreeId::Expand, a);
 }
 
 void ctlTree::tree_OLEStartDrag(DataObject& data, qint32& allowedEffects) {
@@ -145,7 +147,7 @@ void ctlTree::tree_OLEStartDrag(DataObject& data, qint32& allowedEffects) {
 // The host's handler gets the stored flag itself: what it writes there stays.
 void ctlTree::raiseLeafSelected() {
     rt::Args a{rt::Value::boolean(leafSelected_)};
-    raise(ctlTreeId::TChangeLeafSelected, a);
+    raiseEvent(ctlTreeId::TChangeLeafSelected, a);
     leafSelected_ = a.value(0).toBool();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "font_object.h"
-#include "picture_object.h"
 #include "runtime/com/control.h"
+#include "runtime/com/font_object.h"
+#include "runtime/com/picture_object.h"
 #include "surface.h"
 
 class DataObject;
@@ -42,7 +42,6 @@ private:
     void tree_Expand(TreeNode* node);
     void tree_OLEStartDrag(DataObject& data, qint32& allowedEffects);
     void raiseLeafSelected();
-    void raise(int event, rt::Args& args) { emit raised(event, args); }
 
     // Member access by dispatch id.
     rt::Value getProperty(rt::DispId id);
@@ -52,7 +51,6 @@ private:
     void setDragMode(qint16 mode);
     void setBackStyle(qint16 style);
     void applyFont(const QFont& font);
-    void setMouseIcon(const QPixmap& icon);
 
     TreeView* tree_;
     Surface surface_{*this};
@@ -60,8 +58,9 @@ private:
     rt::Value image_ = rt::Value::integer(0);
     qint32 backColor_ = 0, foreColor_ = 0;
     qint16 backStyle_ = 0, borderStyle_ = 0, dragMode_ = 0;
-    FontObject font_;
-    PictureObject mouseIcon_;
+    // What the font and mouse icon members hand out.
+    rt::FontObject font_;
+    rt::PictureObject mouseIcon_;
 };
 
 // How the component machinery makes one.

@@ -10,54 +10,48 @@
 namespace {
 
 using rt::CallKind;
+using rt::VarType;
 constexpr int get = int(CallKind::Get), let = int(CallKind::Let), set = int(CallKind::Set),
               method = int(CallKind::Method);
 
-// In the order of the control's type library.
+// In the order of the control's type library; TImage takes any value.
 constexpr rt::Member memberTable[] = {
-    {ctlTreeId::DragMode, "DragMode", get | let},
-    {ctlTreeId::TLeafSelected, "TLeafSelected", get | let},
-    {ctlTreeId::TSelectedItem, "TSelectedItem", get | set},
-    {ctlTreeId::TDirty, "TDirty", get | let},
-    {ctlTreeId::BackColor, "BackColor", get | let},
-    {ctlTreeId::ForeColor, "ForeColor", get | let},
-    {ctlTreeId::Enabled, "Enabled", get | let},
-    {ctlTreeId::DropHighlight, "DropHighlight", get | set},
-    {ctlTreeId::Font, "Font", get | set},
-    {ctlTreeId::BackStyle, "BackStyle", get | let},
-    {ctlTreeId::BorderStyle, "BorderStyle", get | let},
-    {ctlTreeId::ScaleHeight, "ScaleHeight", get | let},
-    {ctlTreeId::ScaleMode, "ScaleMode", get | let},
-    {ctlTreeId::ScaleTop, "ScaleTop", get | let},
-    {ctlTreeId::ScaleWidth, "ScaleWidth", get | let},
-    {ctlTreeId::tree_NodeClick, "tree_NodeClick", method},
-    {ctlTreeId::ClipControls, "ClipControls", get},
-    {ctlTreeId::AutoRedraw, "AutoRedraw", get | let},
-    {ctlTreeId::MousePointer, "MousePointer", get | let},
-    {ctlTreeId::MouseIcon, "MouseIcon", get | set},
-    {ctlTreeId::DrawMode, "DrawMode", get | let},
-    {ctlTreeId::DrawStyle, "DrawStyle", get | let},
-    {ctlTreeId::DrawWidth, "DrawWidth", get | let},
-    {ctlTreeId::TNodes, "TNodes", get | set},
-    {ctlTreeId::TLineStyle, "TLineStyle", get | let},
-    {ctlTreeId::TSorted, "TSorted", get | let},
-    {ctlTreeId::TStyle, "TStyle", get | let},
-    {ctlTreeId::TIndentation, "TIndentation", get | let},
-    {ctlTreeId::TImage, "TImage", get | let},
-    {ctlTreeId::tree_MouseDown, "tree_MouseDown", method},
-    {ctlTreeId::LabelEdit, "LabelEdit", get | let},
-    {ctlTreeId::RefreshControls, "RefreshControls", method},
-    {ctlTreeId::AddNode, "AddNode", method},
-    {ctlTreeId::AddPrimaryNode, "AddPrimaryNode", method},
-    {ctlTreeId::RemoveNode, "RemoveNode", method},
+    {ctlTreeId::DragMode, "DragMode", get | let, VarType::Integer},
+    {ctlTreeId::TLeafSelected, "TLeafSelected", get | let, VarType::Boolean},
+    {ctlTreeId::TSelectedItem, "TSelectedItem", get | set, VarType::Object},
+    {ctlTreeId::TDirty, "TDirty", get | let, VarType::Boolean},
+    {ctlTreeId::BackColor, "BackColor", get | let, VarType::Long},
+    {ctlTreeId::ForeColor, "ForeColor", get | let, VarType::Long},
+    {ctlTreeId::Enabled, "Enabled", get | let, VarType::Boolean},
+    {ctlTreeId::DropHighlight, "DropHighlight", get | set, VarType::Object},
+    {ctlTreeId::Font, "Font", get | set, VarType::Object},
+    {ctlTreeId::BackStyle, "BackStyle", get | let, VarType::Integer},
+    {ctlTreeId::BorderStyle, "BorderStyle", get | let, VarType::Integer},
+    {ctlTreeId::ScaleHeight, "ScaleHeight", get | let, VarType::Double},
+    {ctlTreeId::ScaleMode, "ScaleMode", get | let, VarType::Integer},
+    {ctlTreeId::ScaleTop, "ScaleTop", get | let, VarType::Double},
+    {ctlTreeId::ScaleWidth, "ScaleWidth", get | let, VarType::Double},
+    {ctlTreeId::tree_NodeClick, "tree_NodeClick", method, VarType::Empty},
+    {ctlTreeId::ClipControls, "ClipControls", get, VarType::Boolean},
+    {ctlTreeId::AutoRedraw, "AutoRedraw", get | let, VarType::Boolean},
+    {ctlTreeId::MousePointer, "MousePointer", get | let, VarType::Integer},
+    {ctlTreeId::MouseIcon, "MouseIcon", get | set, VarType::Object},
+    {ctlTreeId::DrawMode, "DrawMode", get | let, VarType::Integer},
+    {ctlTreeId::DrawStyle, "DrawStyle", get | let, VarType::Integer},
+    {ctlTreeId::DrawWidth, "DrawWidth", get | let, VarType::Integer},
+    {ctlTreeId::TNodes, "TNodes", get | set, VarType::Object},
+    {ctlTreeId::TLineStyle, "TLineStyle", get | let, VarType::Integer},
+    {ctlTreeId::TSorted, "TSorted", get | let, VarType::Boolean},
+    {ctlTreeId::TStyle, "TStyle", get | let, VarType::Integer},
+    {ctlTreeId::TIndentation, "TIndentation", get | let, VarType::Double},
+    {ctlTreeId::TImage, "TImage", get | let, VarType::Empty},
+    {ctlTreeId::tree_MouseDown, "tree_MouseDown", method, VarType::Empty},
+    {ctlTreeId::LabelEdit, "LabelEdit", get | let, VarType::Integer},
+    {ctlTreeId::RefreshControls, "RefreshControls", method, VarType::Empty},
+    {ctlTreeId::AddNode, "AddNode", method, VarType::Object},
+    {ctlTreeId::AddPrimaryNode, "AddPrimaryNode", method, VarType::Object},
+    {ctlTreeId::RemoveNode, "RemoveNode", method, VarType::Boolean},
 };
-
-QString nameOf(rt::DispId id) {
-    return QLatin1String(
-        std::find_if(std::begin(memberTable), std::end(memberTable), [&](const rt::Member& m) {
-            return m.id == id;
-        })->name);
-}
 
 } // namespace
 
@@ -66,14 +60,14 @@ std::span<const rt::Member> ctlTree::members() const {
 }
 
 rt::Value ctlTree::invoke(rt::DispId id, CallKind kind, rt::Args& args) {
-    checkMember(id, kind);
+    const rt::Member& member = checkMember(id, kind);
     switch (kind) {
     case CallKind::Get: return getProperty(id);
     case CallKind::Method: return callMethod(id, args);
     default:
         assignProperty(id, rt::argument(args, 0));
         // Highlighting a drop target is no change the container keeps.
-        if (id != ctlTreeId::DropHighlight) emit propertyChanged(nameOf(id));
+        if (id != ctlTreeId::DropHighlight) emit propertyChanged(QLatin1String(member.name));
         return {};
     }
 }
@@ -100,7 +94,9 @@ rt::Value ctlTree::getProperty(rt::DispId id) {
     case ClipControls: return Value::boolean(surface_.clipControls());
     case AutoRedraw: return Value::boolean(surface_.autoRedraw);
     case MousePointer: return Value::integer(surface_.mousePointer());
-    case MouseIcon: return Value::object(surface_.mouseIcon().isNull() ? nullptr : &mouseIcon_);
+    case MouseIcon:
+        mouseIcon_.image = surface_.mouseIcon();
+        return Value::object(mouseIcon_.image.isNull() ? nullptr : &mouseIcon_);
     case DrawMode: return Value::integer(surface_.drawMode());
     case DrawStyle: return Value::integer(surface_.drawStyle());
     case DrawWidth: return Value::integer(surface_.drawWidth());
@@ -128,12 +124,7 @@ void ctlTree::assignProperty(rt::DispId id, const rt::Value& v) {
         setEnabled(enabled_);
         break;
     case DropHighlight: tree_->setDropHighlight(nodeArgument(v)); break;
-    case Font: {
-        const auto* font = dynamic_cast<FontObject*>(v.toObject());
-        if (!font) throw rt::RuntimeError(13);
-        applyFont(font->font);
-        break;
-    }
+    case Font: applyFont(rt::fontObjectOf(v).font()); break;
     case BackStyle: setBackStyle(v.toInt16()); break;
     case BorderStyle:
         tree_->setBorderStyle(v.toInt16());
@@ -145,13 +136,7 @@ void ctlTree::assignProperty(rt::DispId id, const rt::Value& v) {
     case ScaleWidth: surface_.setScaleWidth(v.toDouble()); break;
     case AutoRedraw: surface_.autoRedraw = v.toBool(); break;
     case MousePointer: surface_.setMousePointer(v.toInt16()); break;
-    case MouseIcon: {
-        Dispatch* object = v.toObject();
-        const auto* picture = dynamic_cast<PictureObject*>(object);
-        if (object && !picture) throw rt::RuntimeError(13);
-        setMouseIcon(picture ? picture->pixmap : QPixmap());
-        break;
-    }
+    case MouseIcon: surface_.setMouseIcon(rt::pictureOf(v)); break;
     case DrawMode: surface_.setDrawMode(v.toInt16()); break;
     case DrawStyle: surface_.setDrawStyle(v.toInt16()); break;
     case DrawWidth: surface_.setDrawWidth(v.toInt16()); break;
@@ -217,11 +202,6 @@ void ctlTree::setBackStyle(qint16 style) {
 }
 
 void ctlTree::applyFont(const QFont& font) {
-    font_.font = font;
+    font_.setFont(font);
     tree_->setFont(font);
-}
-
-void ctlTree::setMouseIcon(const QPixmap& icon) {
-    mouseIcon_.pixmap = icon;
-    surface_.setMouseIcon(icon);
 }

@@ -65,7 +65,7 @@ void ctlTree::initProperties() {
     backColor_ = 0;
     foreColor_ = 0;
     enabled_ = true;
-    font_.font = ambientFont();
+    font_.setFont(ambientFont());
     backStyle_ = 0;
     borderStyle_ = 0;
     dragMode_ = 0;
@@ -73,10 +73,8 @@ void ctlTree::initProperties() {
 
 // Font, Enabled, BorderStyle and DragMode are kept, not yet given to the surface or the tree.
 void ctlTree::readProperties(rt::PropertyBag& bag) {
-    const Value icon = read(bag, "MouseIcon");
-    setMouseIcon(isNothing(icon) ? QPixmap() : PictureObject::fromPersisted(icon.toString()));
-    font_.font =
-        FontObject::fromPersisted(bag.readProperty("Font", FontObject::persisted(ambientFont())).toString());
+    surface_.setMouseIcon(rt::pictureFromValue(read(bag, "MouseIcon")));
+    font_.setFont(rt::fontFromValue(bag.readProperty("Font", rt::fontValue(ambientFont()))));
     backColor_ = read(bag, "BackColor").toInt32();
     foreColor_ = read(bag, "ForeColor").toInt32();
     enabled_ = read(bag, "Enabled").toBool();
@@ -105,12 +103,11 @@ void ctlTree::readProperties(rt::PropertyBag& bag) {
 }
 
 void ctlTree::writeProperties(rt::PropertyBag& bag) {
-    const QPixmap& icon = surface_.mouseIcon();
-    write(bag, "MouseIcon", icon.isNull() ? nothing : Value(PictureObject::persisted(icon)));
+    write(bag, "MouseIcon", rt::pictureValue(surface_.mouseIcon()));
     write(bag, "BackColor", Value::longInt(backColor_));
     write(bag, "ForeColor", Value::longInt(foreColor_));
     write(bag, "Enabled", Value::boolean(enabled_));
-    bag.writeProperty("Font", FontObject::persisted(font_.font), FontObject::persisted(ambientFont()));
+    bag.writeProperty("Font", rt::fontValue(font_.font()), rt::fontValue(ambientFont()));
     write(bag, "BackStyle", Value::integer(backStyle_));
     write(bag, "BorderStyle", Value::integer(borderStyle_));
     write(bag, "DragMode", Value::integer(dragMode_));

@@ -2,6 +2,7 @@
 
 #include "property_range.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <iterator>
 
@@ -36,7 +37,7 @@ void Surface::setMousePointer(qint16 pointer) {
     showPointer();
 }
 
-void Surface::setMouseIcon(const QPixmap& icon) {
+void Surface::setMouseIcon(const QImage& icon) {
     mouseIcon_ = icon;
     showPointer();
 }
@@ -49,7 +50,7 @@ void Surface::showPointer() {
         Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
     };
     if (mousePointer_ == 99 && !mouseIcon_.isNull())
-        widget_.setCursor(QCursor(mouseIcon_));
+        widget_.setCursor(QCursor(QPixmap::fromImage(mouseIcon_)));
     else if (mousePointer_ > 0 && mousePointer_ < qint16(std::size(shapes)))
         widget_.setCursor(shapes[mousePointer_]);
     else

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QtGlobal>
 
 class QWidget;
@@ -33,8 +33,8 @@ public:
     // 0 default, 1 arrow, 11 hourglass, ... 15, and 99 for the mouse icon.
     qint16 mousePointer() const { return mousePointer_; }
     void setMousePointer(qint16 pointer);
-    const QPixmap& mouseIcon() const { return mouseIcon_; }
-    void setMouseIcon(const QPixmap& icon);
+    const QImage& mouseIcon() const { return mouseIcon_; }
+    void setMouseIcon(const QImage& icon);
 
 private:
     void showPointer();
@@ -42,5 +42,5 @@ private:
     QWidget& widget_;
     double scaleWidth_ = 4800, scaleHeight_ = 3600;
     qint16 scaleMode_ = 1, drawMode_ = 13, drawStyle_ = 0, drawWidth_ = 1, mousePointer_ = 0;
-    QPixmap mouseIcon_;
+    QImage mouseIcon_;
 };

@@ -1,7 +1,7 @@
 #include "tree_view.h"
 
-#include "input_codes.h"
 #include "property_range.h"
+#include "runtime/com/event_args.h"
 #include "runtime/com/twips.h"
 
 #include <QDrag>
@@ -27,7 +27,7 @@ Qt::DropAction actionOf(qint32 effect) {
 }
 
 double twipsOf(qreal px) {
-    return rt::twips::fromPx(qRound(px));
+    return px * rt::twips::perPixel;
 }
 
 } // namespace
@@ -115,7 +115,7 @@ void TreeView::setBorderStyle(qint16 style) {
 
 void TreeView::pressed(QMouseEvent* e) {
     const QPointF p = e->position();
-    emit mouseDown(input::buttons(e->button()), input::shiftState(e->modifiers()), twipsOf(p.x()),
+    emit mouseDown(rt::mouseButtons(e->button()), rt::shiftState(e->modifiers()), twipsOf(p.x()),
                    twipsOf(p.y()));
 }
 
@@ -136,7 +136,7 @@ void TreeView::mouseMoveEvent(QMouseEvent* e) {
 
 void TreeView::keyReleaseEvent(QKeyEvent* e) {
     // A held key repeats its press, not its release.
-    if (!e->isAutoRepeat()) emit keyUp(input::keyCode(e->key()), input::shiftState(e->modifiers()));
+    if (!e->isAutoRepeat()) emit keyUp(rt::keyCode(e->key()), rt::shiftState(e->modifiers()));
     QTreeWidget::keyReleaseEvent(e);
 }
 
@@ -159,7 +159,7 @@ void TreeView::draggedOver(QDragMoveEvent* e, qint16 state) {
     qint32 effect = effectsOf(e->possibleActions());
     const QPointF p = e->position();
     dragData_.attachReadOnly(e->mimeData());
-    emit dragOver(dragData_, effect, input::buttons(e->buttons()), input::shiftState(e->modifiers()),
+    emit dragOver(dragData_, effect, rt::mouseButtons(e->buttons()), rt::shiftState(e->modifiers()),
                   twipsOf(p.x()), twipsOf(p.y()), state);
     dragData_.detach();
     e->setDropAction(actionOf(effect));
@@ -185,7 +185,7 @@ void TreeView::dropEvent(QDropEvent* e) {
     qint32 effect = effectsOf(e->possibleActions());
     const QPointF p = e->position();
     dragData_.attachReadOnly(e->mimeData());
-    emit dropped(dragData_, effect, input::buttons(e->buttons()), input::shiftState(e->modifiers()),
+    emit dropped(dragData_, effect, rt::mouseButtons(e->buttons()), rt::shiftState(e->modifiers()),
                  twipsOf(p.x()), twipsOf(p.y()));
     dragData_.detach();
     e->setDropAction(actionOf(effect));

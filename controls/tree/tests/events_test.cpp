@@ -142,7 +142,7 @@ TEST_F(TreeEvents, DragsOverTheTreeReachTheHostWhoChoosesTheEffect) {
                                                rt::Value::real(225), rt::Value::real(75)}));
     EXPECT_EQ(seen, "K2K2");
     // The data object is gone once its event is over.
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(rt::errorOf([&] {
                   rt::call(*events[1].args[0].toObject(), DataObject::GetFormat, {rt::Value::integer(1)});
               }),
               91);

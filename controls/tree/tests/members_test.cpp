@@ -1,5 +1,5 @@
-#include "controls/tree/font_object.h"
-#include "controls/tree/picture_object.h"
+#include "runtime/com/font_object.h"
+#include "runtime/com/picture_object.h"
 #include "tree_fixture.h"
 
 #include <QSignalSpy>
@@ -19,8 +19,9 @@ protected:
 
 // Every property a host assigns: the value it reads back and the change the container hears of.
 TEST_F(TreeMembers, AssignmentsReadBackAndReportTheirChange) {
-    FontObject font(QFont("Serif", 14));
-    PictureObject icon(QPixmap(8, 8));
+    rt::FontObject font;
+    font.setFont(QFont("Serif", 14));
+    rt::PictureObject icon(QImage(8, 8, QImage::Format_ARGB32));
     struct Case {
         DispId id;
         Value value;
@@ -70,8 +71,12 @@ TEST_F(TreeMembers, AssignmentsReadBackAndReportTheirChange) {
     EXPECT_TRUE(events.empty()); // not even for TLeafSelected
     // Objects are handed over as copies: the control keeps its own font and picture.
     rt::set(*tree, Font, Value::object(&font));
-    EXPECT_EQ(static_cast<FontObject*>(get(Font).toObject())->font, font.font);
-    EXPECT_EQ(view()->font(), font.font);
+    EXPECT_EQ(rt::fontObjectOf(get(Font)).font(), font.font());
+    EXPECT_EQ(view()->font(), font.font());
+    // A change through the control's own font object shows at once.
+    rt::Dispatch& own = *get(Font).toObject();
+    rt::let(own, own.idOfName(u"Bold"), Value::boolean(true));
+    EXPECT_TRUE(view()->font().bold());
     rt::set(*tree, MouseIcon, Value::object(&icon));
     EXPECT_NE(get(MouseIcon).toObject(), nullptr);
     rt::set(*tree, MouseIcon, Value::object(nullptr));
@@ -108,7 +113,7 @@ TEST_F(TreeMembers, OutOfRangeValuesRaise380AndChangeNothing) {
     for (const Case& c : cases) {
         changes.clear();
         const Value before = get(c.id);
-        EXPECT_EQ(errorOf([&] { rt::let(*tree, c.id, c.value); }), 380) << c.id;
+        EXPECT_EQ(rt::errorOf([&] { rt::let(*tree, c.id, c.value); }), 380) << c.id;
         EXPECT_EQ(get(c.id), before) << c.id;
         EXPECT_TRUE(changes.isEmpty()) << c.id;
     }
@@ -125,20 +130,20 @@ TEST_F(TreeMembers, WrongObjectsAndKinds) {
     const Value foreign = rt::call(other, AddPrimaryNode, {"K1", "elsewhere"});
     TreeNode* gone = node("K2");
     call(RemoveNode, {"K2"});
-    EXPECT_EQ(errorOf([&] { rt::set(*tree, TSelectedItem, foreign); }), 380);
-    EXPECT_EQ(errorOf([&] { rt::set(*tree, TSelectedItem, Value::object(gone)); }), 35605);
-    EXPECT_EQ(errorOf([&] { rt::set(*tree, Font, foreign); }), 13);
-    EXPECT_EQ(errorOf([&] { rt::set(*tree, TNodes, foreign); }), 13);
-    EXPECT_EQ(errorOf([&] { rt::let(*tree, TDirty, Value("maybe")); }), 13);
-    EXPECT_EQ(errorOf([&] { rt::set(*tree, TSelectedItem, Value("K1")); }), 13);
+    EXPECT_EQ(rt::errorOf([&] { rt::set(*tree, TSelectedItem, foreign); }), 380);
+    EXPECT_EQ(rt::errorOf([&] { rt::set(*tree, TSelectedItem, Value::object(gone)); }), 35605);
+    EXPECT_EQ(rt::errorOf([&] { rt::set(*tree, Font, foreign); }), 13);
+    EXPECT_EQ(rt::errorOf([&] { rt::set(*tree, TNodes, foreign); }), 13);
+    EXPECT_EQ(rt::errorOf([&] { rt::let(*tree, TDirty, Value("maybe")); }), 13);
+    EXPECT_EQ(rt::errorOf([&] { rt::set(*tree, TSelectedItem, Value("K1")); }), 13);
     // Each member takes only its own kinds of call.
-    EXPECT_EQ(errorOf([&] { rt::let(*tree, ClipControls, Value::boolean(false)); }), 438);
-    EXPECT_EQ(errorOf([&] { rt::let(*tree, TSelectedItem, Value::object(nullptr)); }), 438);
-    EXPECT_EQ(errorOf([&] { rt::set(*tree, TDirty, Value::boolean(true)); }), 438);
-    EXPECT_EQ(errorOf([&] { rt::get(*tree, AddNode); }), 438);
-    EXPECT_EQ(errorOf([&] { call(DragMode); }), 438);
-    EXPECT_EQ(errorOf([&] { call(0x60030030); }), 438);
-    EXPECT_EQ(errorOf([&] { call(AddNode, {"K1", "K13"}); }), 449);
+    EXPECT_EQ(rt::errorOf([&] { rt::let(*tree, ClipControls, Value::boolean(false)); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { rt::let(*tree, TSelectedItem, Value::object(nullptr)); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { rt::set(*tree, TDirty, Value::boolean(true)); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { rt::get(*tree, AddNode); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { call(DragMode); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { call(0x60030030); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { call(AddNode, {"K1", "K13"}); }), 449);
 }
 
 } // namespace

@@ -42,9 +42,9 @@ TEST_F(TreeNodesByKey, NewNodesAreCollapsedAndCarryKeyAndTag) {
 }
 
 TEST_F(TreeNodesByKey, AFailedAddChangesNothing) {
-    EXPECT_EQ(errorOf([&] { call(AddNode, {"K9", "K91", "orphan"}); }), 35601);
-    EXPECT_EQ(errorOf([&] { call(AddNode, {"K2", "K11", "twice"}); }), 35602);
-    EXPECT_EQ(errorOf([&] { call(AddPrimaryNode, {"K1", "twice"}); }), 35602);
+    EXPECT_EQ(rt::errorOf([&] { call(AddNode, {"K9", "K91", "orphan"}); }), 35601);
+    EXPECT_EQ(rt::errorOf([&] { call(AddNode, {"K2", "K11", "twice"}); }), 35602);
+    EXPECT_EQ(rt::errorOf([&] { call(AddPrimaryNode, {"K1", "twice"}); }), 35602);
     EXPECT_EQ(count(), 4);
     EXPECT_EQ(rows(), (QStringList{"Unit 1", "Lesson 1", "Lesson 2", "Unit 2"}));
 }
@@ -60,7 +60,7 @@ TEST_F(TreeNodesByKey, RemovingByKey) {
     EXPECT_EQ(call(RemoveNode, {"K1"}), Value::boolean(true));
     EXPECT_EQ(rows(), (QStringList{"Unit 2"}));
     EXPECT_EQ(count(), 1);
-    EXPECT_EQ(errorOf([&] { member(held, u"Key"); }), 35605);
+    EXPECT_EQ(rt::errorOf([&] { member(held, u"Key"); }), 35605);
     EXPECT_EQ(get(DropHighlight).toObject(), nullptr);
     EXPECT_EQ(call(RemoveNode, {"K12"}), Value::boolean(false));
     // Its keys are free again.
@@ -104,8 +104,8 @@ TEST_F(TreeNodesByKey, TheNodeCollection) {
     rt::Dispatch& nodes = *get(TNodes).toObject();
     EXPECT_EQ(keyOf(rt::call(nodes, Nodes::Item, {Value::integer(3)})), "K12");
     EXPECT_EQ(keyOf(rt::get(nodes, Nodes::Item, {"K2"})), "K2");
-    EXPECT_EQ(errorOf([&] { rt::call(nodes, Nodes::Item, {Value::integer(5)}); }), 35600);
-    EXPECT_EQ(errorOf([&] { rt::call(nodes, Nodes::Add, {"K1", Value::integer(2), "K13", "x"}); }), 5);
+    EXPECT_EQ(rt::errorOf([&] { rt::call(nodes, Nodes::Item, {Value::integer(5)}); }), 35600);
+    EXPECT_EQ(rt::errorOf([&] { rt::call(nodes, Nodes::Add, {"K1", Value::integer(2), "K13", "x"}); }), 5);
     rt::call(nodes, Nodes::Add, {"K2", Value::integer(Nodes::child), "K21", "Lesson 3"});
     rt::call(nodes, Nodes::Add, {Value(), Value(), "K3", "Unit 3"});
 
@@ -116,7 +116,7 @@ TEST_F(TreeNodesByKey, TheNodeCollection) {
     rt::Dispatch& copied = *rt::get(copy, TNodes).toObject();
     EXPECT_EQ(rt::get(copied, Nodes::Count).toInt32(), 6);
     EXPECT_EQ(keyOf(rt::call(copied, Nodes::Item, {"K21"})), "K21");
-    EXPECT_EQ(errorOf([&] { rt::call(copied, Nodes::Item, {"Z"}); }), 35601);
+    EXPECT_EQ(rt::errorOf([&] { rt::call(copied, Nodes::Item, {"Z"}); }), 35601);
     rt::call(nodes, Nodes::Clear);
     EXPECT_EQ(count(), 0);
     EXPECT_EQ(rt::get(copied, Nodes::Count).toInt32(), 6);

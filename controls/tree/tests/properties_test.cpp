@@ -1,5 +1,5 @@
-#include "controls/tree/font_object.h"
-#include "controls/tree/picture_object.h"
+#include "runtime/com/font_object.h"
+#include "runtime/com/picture_object.h"
 #include "runtime/com/property_bag.h"
 #include "tree_fixture.h"
 
@@ -53,11 +53,11 @@ const std::vector<Key>& writtenKeys() {
 
 class TreeProperties : public TreeFixture {
 protected:
-    QString ambientFont() const { return FontObject::persisted(host.font()); }
+    Value ambientFont() const { return rt::fontValue(host.font()); }
     void expectDefault(const rt::MapPropertyBag::Access& a, const Key& k) {
         EXPECT_EQ(a.key, k.name);
         if (a.key == "Font")
-            EXPECT_EQ(a.defaultValue, Value(ambientFont()));
+            EXPECT_EQ(a.defaultValue, ambientFont());
         else
             EXPECT_EQ(a.defaultValue, k.defaultValue) << k.name;
         EXPECT_EQ(a.defaultValue.type(), a.key == "Font" ? rt::VarType::String : k.defaultValue.type())
@@ -104,9 +104,10 @@ TEST_F(TreeProperties, AnEmptyBagLoadsTheDefaults) {
 
 TEST_F(TreeProperties, ChangedValuesSurviveTheBag) {
     buildLessons();
-    FontObject font(QFont("Serif", 13));
-    PictureObject icon(QPixmap(4, 4));
-    icon.pixmap.fill(Qt::red);
+    rt::FontObject font;
+    font.setFont(QFont("Serif", 13));
+    rt::PictureObject icon(QImage(4, 4, QImage::Format_ARGB32));
+    icon.image.fill(Qt::red);
     const std::vector<std::pair<DispId, Value>> changed = {
         {BackColor, Value::longInt(255)},
         {ForeColor, Value::longInt(65280)},
@@ -142,10 +143,8 @@ TEST_F(TreeProperties, ChangedValuesSurviveTheBag) {
     ctlTree loaded(&otherHost);
     loaded.readProperties(bag);
     for (const auto& [id, v] : changed) EXPECT_EQ(rt::get(loaded, id), v) << id;
-    EXPECT_EQ(static_cast<FontObject*>(rt::get(loaded, Font).toObject())->font, font.font);
-    const auto* loadedIcon = static_cast<PictureObject*>(rt::get(loaded, MouseIcon).toObject());
-    ASSERT_NE(loadedIcon, nullptr);
-    EXPECT_EQ(loadedIcon->pixmap.toImage(), icon.pixmap.toImage());
+    EXPECT_EQ(rt::fontObjectOf(rt::get(loaded, Font)).font(), font.font());
+    EXPECT_EQ(rt::pictureOf(rt::get(loaded, MouseIcon)), icon.image);
     EXPECT_EQ(rt::get(loaded, TSelectedItem).toObject(), nullptr); // it has no nodes yet
 
     // Loading keeps these, but gives them neither to the surface nor to the tree.
@@ -153,7 +152,7 @@ TEST_F(TreeProperties, ChangedValuesSurviveTheBag) {
     EXPECT_TRUE(loaded.isEnabled());
     EXPECT_EQ(loadedView->frameShape(), QFrame::NoFrame);
     EXPECT_FALSE(loadedView->dragEnabled());
-    EXPECT_NE(loadedView->font(), font.font);
+    EXPECT_NE(loadedView->font(), font.font());
     EXPECT_EQ(loadedView->indentation(), 19);
 }
 
@@ -185,7 +184,7 @@ TEST_F(TreeProperties, ABadBagEndsTheLoadWithItsError) {
         rt::MapPropertyBag bag;
         bag.writeProperty(c.key, c.stored, Value::integer(-12345));
         ctlTree loaded;
-        EXPECT_EQ(errorOf([&] { loaded.readProperties(bag); }), c.error) << c.key;
+        EXPECT_EQ(rt::errorOf([&] { loaded.readProperties(bag); }), c.error) << c.key;
     }
 }
 

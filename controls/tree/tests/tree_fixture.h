@@ -4,6 +4,7 @@
 #include "controls/tree/ctlTreeIds.h"
 #include "controls/tree/tree_nodes.h"
 #include "runtime/error.h"
+#include "runtime/testing/error_of.h"
 
 #include <QTreeWidget>
 #include <functional>
@@ -65,14 +66,6 @@ protected:
         std::vector<int> r;
         for (const Raised& e : events) r.push_back(e.id);
         return r;
-    }
-    static int errorOf(const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const rt::RuntimeError& e) {
-            return e.number;
-        }
-        return 0;
     }
 
     QWidget host;
