@@ -54,7 +54,7 @@ std::string decodeSegment(const std::string& segment) {
         } else if (segment[i] == '%') {
             const long code = hexNumber(segment, i + 1, 2, 2, used);
             if (code >= 0) {
-                name += static_cast<char>(code);
+                appendUtf8(name, static_cast<uint32_t>(code)); // a character up to U+00FF, not a byte
                 i += used;
                 continue;
             }
