@@ -6,6 +6,9 @@ packages=(
     qt6-base-dev qt6-pdf-dev libqt6pdfwidgets6 libgl-dev
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     g++-multilib
+    # TFLingo.x32: GoogleTest's sources for its 32-bit tests; CUPS (a server of the tests' own, lp and the
+    # raw-copy filter); the desktop association; requests to the login manager
+    googletest cups-daemon cups-client cups-core-drivers xdg-utils dbus-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,6 @@
 // TFLingo.x32 as the host meets it: loaded from its file, its classes and interfaces asked for by id.
 #include "test_host.h"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 namespace lingo::test {
@@ -51,33 +50,18 @@ const char* const kExpectedHandlerText =
 
 class LoadedPlugin : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        library = dlopen(LINGO_PLUGIN_FILE, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(library, nullptr) << dlerror();
-        exports.getClassForm =
-            reinterpret_cast<decltype(exports.getClassForm)>(dlsym(library, "DllGetClassForm"));
-        exports.getClassInfo =
-            reinterpret_cast<decltype(exports.getClassInfo)>(dlsym(library, "DllGetClassInfo"));
-        exports.getInterface =
-            reinterpret_cast<decltype(exports.getInterface)>(dlsym(library, "DllGetInterface"));
-        exports.getClassObject =
-            reinterpret_cast<decltype(exports.getClassObject)>(dlsym(library, "DllGetClassObject"));
-        exports.canUnloadNow =
-            reinterpret_cast<decltype(exports.canUnloadNow)>(dlsym(library, "DllCanUnloadNow"));
-    }
-    static void TearDownTestSuite() { dlclose(library); }
+    static void SetUpTestSuite() { exports = loadPluginFile(LINGO_PLUGIN_FILE); }
 
     void SetUp() override {
         ASSERT_TRUE(exports.getClassForm && exports.getClassInfo && exports.getInterface &&
-                    exports.getClassObject && exports.canUnloadNow);
+                    exports.getClassObject && exports.canUnloadNow)
+            << LINGO_PLUGIN_FILE << " does not load with its five exports";
     }
 
-    static void* library;
     static PluginExports exports;
     TestHost host{exports};
 };
 
-void* LoadedPlugin::library = nullptr;
 PluginExports LoadedPlugin::exports{};
 
 constexpr LkId kUnknownClass = {0x12345678u, 0x1234u, 0x5678u, {1, 2, 3, 4, 5, 6, 7, 8}};

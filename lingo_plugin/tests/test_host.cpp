@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -148,6 +149,23 @@ const LkInstanceMethods kInstanceMethods = {
     [](LkInstance* self) { return hostOfInstance(self)->releaseRef(self); }};
 
 } // namespace
+
+PluginExports loadPluginFile(const char* path) {
+    PluginExports exports{};
+    void* library = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+    if (!library) return exports;
+    exports.getClassForm =
+        reinterpret_cast<decltype(exports.getClassForm)>(dlsym(library, "DllGetClassForm"));
+    exports.getClassInfo =
+        reinterpret_cast<decltype(exports.getClassInfo)>(dlsym(library, "DllGetClassInfo"));
+    exports.getInterface =
+        reinterpret_cast<decltype(exports.getInterface)>(dlsym(library, "DllGetInterface"));
+    exports.getClassObject =
+        reinterpret_cast<decltype(exports.getClassObject)>(dlsym(library, "DllGetClassObject"));
+    exports.canUnloadNow =
+        reinterpret_cast<decltype(exports.canUnloadNow)>(dlsym(library, "DllCanUnloadNow"));
+    return exports;
+}
 
 bool operator==(const LkId& a, const LkId& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;

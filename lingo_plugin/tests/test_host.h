@@ -23,6 +23,10 @@ struct PluginExports {
     decltype(&DllCanUnloadNow) canUnloadNow;
 };
 
+// The exports of a built TFLingo.x32, which stays loaded for the rest of the run; null members when the file
+// cannot be loaded.
+PluginExports loadPluginFile(const char* path);
+
 inline constexpr LkId kRegistrationClass = LK_ID_REGISTRATION_CLASS;
 inline constexpr LkId kRegistrationInterface = LK_ID_REGISTRATION_INTERFACE;
 inline constexpr LkId kScriptClass = LK_ID_SCRIPT_CLASS;
