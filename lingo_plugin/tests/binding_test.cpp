@@ -1,7 +1,9 @@
 // TFLingo.x32 as the host meets it: loaded from its file, its classes and interfaces asked for by id.
 #include "test_host.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace lingo::test {
 namespace {
@@ -225,17 +227,31 @@ TEST_F(LoadedPlugin, ARefusedRegistryEntryIsReportedUnchanged) {
 }
 
 TEST_F(LoadedPlugin, ScriptsReachTheLinuxServices) {
+    char settings[] = "/tmp/lingo-settings-XXXXXX";
+    const int fd = mkstemp(settings);
+    ASSERT_GE(fd, 0);
+    const std::string rows = "[Components]\nCVTab.ctlTab\\CLSID={0D5F0A41-1C3B-4F40-9C1E-6A2B7C3D4E5F}\n";
+    ASSERT_EQ(write(fd, rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
+    close(fd);
+    setenv("LARKSPAN_SETTINGS", settings, 1);
+    setenv("LC_ALL", "es_MX.UTF-8", 1);
+
     LkInterfaceObject* script = host.createScript();
     ASSERT_NE(script, nullptr);
     const ScriptResult version = host.call(script, 1, {});
     EXPECT_EQ(version.kind, ScriptResult::Kind::Text);
     EXPECT_EQ(version.text, "Unknown OS");
     EXPECT_EQ(host.call(script, 15, {}).text, "/etc");
+    EXPECT_EQ(host.call(script, 2, {}).integer, 0x080A);
+    EXPECT_EQ(host.call(script, 18, {std::string("cvtab.ctltab\\clsid")}).text,
+              "{0D5F0A41-1C3B-4F40-9C1E-6A2B7C3D4E5F}");
+    EXPECT_EQ(host.call(script, 18, {std::string("CVTab.ctlTab\\ProgID")}).text, "error: 2");
     EXPECT_EQ(host.call(script, 5, {std::string()}).text, "error: -2147221503");
     EXPECT_EQ(host.call(script, 0, {}).kind, ScriptResult::Kind::None);
     EXPECT_EQ(host.call(script, 19, {}).kind, ScriptResult::Kind::None);
     host.releaseScript(script);
     EXPECT_EQ(exports.canUnloadNow(), LK_OK);
+    unlink(settings);
 }
 
 } // namespace
