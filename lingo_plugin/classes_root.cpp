@@ -39,8 +39,8 @@ long hexNumber(const std::string& text, size_t at, size_t least, size_t most, si
     return used >= least ? number : -1;
 }
 
-std::string decodeSegment(const std::string& segment) {
-    if (segment == "%") return {};
+// QSettings's escapes in a written key: %XX for a character up to U+00FF, %UXXXX above.
+std::string qtUnescaped(const std::string& segment) {
     std::string name;
     for (size_t i = 0; i < segment.size(); ++i) {
         size_t used = 0;
@@ -54,12 +54,29 @@ std::string decodeSegment(const std::string& segment) {
         } else if (segment[i] == '%') {
             const long code = hexNumber(segment, i + 1, 2, 2, used);
             if (code >= 0) {
-                appendUtf8(name, static_cast<uint32_t>(code)); // a character up to U+00FF, not a byte
+                appendUtf8(name, static_cast<uint32_t>(code));
                 i += used;
                 continue;
             }
         }
         name += segment[i];
+    }
+    return name;
+}
+
+// The settings store's own escapes in a name, beneath QSettings's: "%" alone for an empty name, and
+// %25, %2F, %5C for "%", "/" and "\".
+std::string storeUnescaped(const std::string& part) {
+    if (part == "%") return {};
+    std::string name;
+    for (size_t i = 0; i < part.size(); ++i) {
+        const std::string code = part.substr(i, 3);
+        if (code == "%25" || code == "%2F" || code == "%5C") {
+            name += code == "%25" ? '%' : code == "%2F" ? '/' : '\\';
+            i += 2;
+        } else {
+            name += part[i];
+        }
     }
     return name;
 }
@@ -72,6 +89,8 @@ bool startsWithIgnoringCase(const std::string& text, const std::string& prefix) 
 
 std::string settingsFilePath() {
     if (const char* named = std::getenv("LARKSPAN_SETTINGS"); named && *named) return named;
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/')
+        return std::string(config) + "/Larkspan/settings.ini";
     const char* home = std::getenv("HOME");
     if (!home || !*home) {
         const passwd* user = getpwuid(getuid());
@@ -85,7 +104,8 @@ std::string decodeSettingsKey(const std::string& raw) {
     size_t begin = 0;
     for (;;) {
         const size_t end = raw.find('\\', begin);
-        path += decodeSegment(raw.substr(begin, end == std::string::npos ? std::string::npos : end - begin));
+        path += storeUnescaped(
+            qtUnescaped(raw.substr(begin, end == std::string::npos ? std::string::npos : end - begin)));
         if (end == std::string::npos) return path;
         path += '\\';
         begin = end + 1;

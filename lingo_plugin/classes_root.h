@@ -8,13 +8,15 @@
 
 namespace lingo {
 
-// LARKSPAN_SETTINGS when set, else ~/.config/Larkspan/settings.ini.
+// The settings store's file: LARKSPAN_SETTINGS when set, else Larkspan/settings.ini in the user's XDG config
+// folder ($XDG_CONFIG_HOME, else ~/.config).
 std::string settingsFilePath();
 
 // 0 with the value of the key (a key that only has sub-keys gives an empty text), or 2 when it is not there.
 int32_t classesRootValue(const std::string& settingsFile, const std::string& key, std::string& value);
 
-// A key path as QSettings writes it: sub-keys joined by "\", %XX and %UXXXX escapes, "%" for an empty name.
+// A key path as the settings store has QSettings write it: sub-keys joined by "\" and escaped twice,
+// first by the store ("%" for an empty name, %25 %2F %5C), then by QSettings (%XX, %UXXXX).
 std::string decodeSettingsKey(const std::string& raw);
 // A text value as QSettings writes it: optional double quotes, backslash escapes, "@@" for a leading "@".
 std::string decodeSettingsValue(const std::string& raw);

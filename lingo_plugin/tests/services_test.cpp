@@ -79,18 +79,17 @@ TEST_F(IniFiles, RelativeNamesAreFoundBesideThePlugin) {
     fs::remove(beside);
 }
 
-// The component rows exactly as QSettings writes them.
+// Component rows exactly as the settings store had QSettings write them.
 const char* const kSettings = "[Components]\n"
-                              "CLSID%5C%7BAB-12%7D\\InprocServer32=/opt/lark span/CVTab.ocx\n"
-                              "CLSID%5C%7BAB-12%7D\\ProgID=CVTab.ctlTab\n"
+                              "%25\\Lead\\%E9%U0101=accent\n"
+                              "CLSID\\%7BAB-12%7D\\InprocServer32=/opt/lark span/CVTab.ocx\n"
+                              "CLSID\\%7BAB-12%7D\\ProgID=CVTab.ctlTab\n"
                               "CVTab.ctlTab\\CLSID={AB-12}\n"
-                              "Weird%20100%25\\x=\"a,b;c=\\\"q\\\" \\\\ \xc3\xa9\"\n"
-                              "at=@@at\n"
-                              "%\\Empty=under an empty name\n"
-                              "%U00E9t%E9=accent\n"
+                              "Tool\\At=@@at\n"
+                              "Weird%20100%2525\\%25\\a%252Fb=\"a,b;c=\\\"q\\\" \\\\ \xc3\xa9\"\n"
                               "\n"
-                              "[Installed%20Courses%5C]\n"
-                              "Path=/courses\n";
+                              "[Installed%20Courses%255CKTN1]\n"
+                              "%25\\Path=/courses\n";
 
 using ComponentRows = TempFolder;
 
@@ -105,14 +104,13 @@ TEST_F(ComponentRows, KeysAndValuesAreDecodedAsQSettingsWritesThem) {
         {"CLSID\\{AB-12}\\InprocServer32", 0, "/opt/lark span/CVTab.ocx"},
         {"clsid\\{ab-12}\\inprocserver32", 0, "/opt/lark span/CVTab.ocx"},
         {"CVTab.ctlTab\\CLSID", 0, "{AB-12}"},
-        {"Weird 100%\\x", 0, "a,b;c=\"q\" \\ \xc3\xa9"},
-        {"at", 0, "@at"},
-        {"\\Empty", 0, "under an empty name"},
-        {"\xc3\xa9t\xc3\xa9", 0, "accent"},
+        {"Weird 100%\\\\a/b", 0, "a,b;c=\"q\" \\ \xc3\xa9"},
+        {"Tool\\At", 0, "@at"},
+        {"\\Lead\\\xc3\xa9\xc4\x81", 0, "accent"},
         {"CLSID\\{AB-12}", 0, ""}, // a key with only sub-keys
         {"CLSID\\{AB-1", 2, ""},
         {"CLSID\\{ZZ}\\InprocServer32", 2, ""},
-        {"Path", 2, ""},
+        {"\\Path", 2, ""},
     };
     for (const auto& c : cases) {
         std::string value = "unset";
@@ -134,6 +132,9 @@ TEST_F(ComponentRows, TheSettingsFileIsNamedByTheEnvironment) {
     EXPECT_EQ(services.classesRootValue("CVTab.ctlTab\\CLSID", value), 0);
     EXPECT_EQ(value, "{AB-12}");
     unsetenv("LARKSPAN_SETTINGS");
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    EXPECT_EQ(settingsFilePath(), (folder / "Larkspan/settings.ini").string());
+    unsetenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     EXPECT_EQ(settingsFilePath(), std::string(home ? home : "") + "/.config/Larkspan/settings.ini");
 }
