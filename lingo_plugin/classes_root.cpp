@@ -1,6 +1,7 @@
 #include "classes_root.h"
 
 #include "ini_file.h"
+#include "text.h"
 
 #include <cstdlib>
 #include <pwd.h>

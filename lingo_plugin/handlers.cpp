@@ -1,7 +1,8 @@
 #include "handlers.h"
 
+#include "text.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -10,12 +11,6 @@ namespace lingo {
 namespace {
 
 constexpr uint32_t kCopyStep = 2u << 20;
-
-bool equalIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
 
 std::string targetOf(const PrinterEntry& printer) {
     return printer.serverName.empty() ? printer.portName : printer.serverName + "\\" + printer.shareName;
@@ -33,7 +28,7 @@ int32_t findPrinter(PluginServices& services, const std::string& driver, bool ig
         return 2;
     }
     for (const PrinterEntry& printer : printers) {
-        if (ignoreCase ? !equalIgnoringCase(printer.driverName, driver) : printer.driverName != driver)
+        if (ignoreCase ? !sameIgnoringCase(printer.driverName, driver) : printer.driverName != driver)
             continue;
         if (targetOf(printer).empty()) return 5;
         found = printer;
@@ -162,7 +157,7 @@ int32_t HandleDriverInstalled(PluginServices& services, HostCall& call) {
         return 2;
     }
     const bool installed = std::any_of(drivers.begin(), drivers.end(), [&](const std::string& name) {
-        return equalIgnoringCase(name, driver);
+        return sameIgnoringCase(name, driver);
     });
     call.setText(installed ? "true" : "false");
     return 0;

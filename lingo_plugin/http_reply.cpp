@@ -1,6 +1,7 @@
 #include "http_reply.h"
 
-#include <cctype>
+#include "text.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <sys/socket.h>
@@ -57,11 +58,6 @@ private:
     int fd_;
     std::string buffer_;
 };
-
-std::string lowered(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 } // namespace
 

@@ -1,18 +1,13 @@
 #include "ini_file.h"
 
+#include "text.h"
+
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
 
 namespace lingo {
 namespace {
-
-std::string trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 std::string unquoted(const std::string& value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
@@ -22,22 +17,16 @@ std::string unquoted(const std::string& value) {
 
 } // namespace
 
-bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
 std::vector<IniSection> parseIni(const std::string& text) {
     std::vector<IniSection> sections;
     std::istringstream lines(text);
     for (std::string raw; std::getline(lines, raw);) {
-        const std::string line = trim(raw);
+        const std::string line = trimmed(raw);
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             const size_t close = line.find(']');
             sections.push_back(
-                {trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
+                {trimmed(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)), {}});
             continue;
         }
         if (sections.empty()) continue;
@@ -45,7 +34,8 @@ std::vector<IniSection> parseIni(const std::string& text) {
         if (equals == std::string::npos)
             sections.back().entries.push_back({line, {}});
         else
-            sections.back().entries.push_back({trim(line.substr(0, equals)), trim(line.substr(equals + 1))});
+            sections.back().entries.push_back(
+                {trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))});
     }
     return sections;
 }

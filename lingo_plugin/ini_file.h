@@ -21,8 +21,6 @@ struct IniSection {
 std::vector<IniSection> parseIni(const std::string& text);
 std::optional<std::vector<IniSection>> readIniFile(const std::string& path); // nullopt when unreadable
 
-bool sameIgnoringCase(const std::string& a, const std::string& b);
-
 // The profile look-up: the value of key in section, one pair of enclosing quotes removed, or the default
 // (its trailing blanks removed) when the file, the section or the key is missing.
 std::string profileString(const std::string& path, const std::string& section, const std::string& key,

@@ -2,6 +2,7 @@
 
 #include "handlers.h"
 #include "process.h"
+#include "text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -72,12 +73,6 @@ int32_t checkFile(const std::string& path) {
     }
     if (!S_ISDIR(info.st_mode) && access(path.c_str(), R_OK) != 0) return kAccessDenied;
     return 0;
-}
-
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 int32_t openThroughDesktop(const std::string& target) {
@@ -155,9 +150,7 @@ std::string desktopEntryProgram(const std::string& entry) {
 
 int32_t shellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                      const std::string& directory) {
-    std::string action = verb;
-    std::transform(action.begin(), action.end(), action.begin(),
-                   [](unsigned char c) { return std::tolower(c); });
+    std::string action = lowered(verb);
     if (action.empty()) action = "open";
     if (action != "open" && action != "print" && action != "explore") return kNoAssociation;
     if (file.empty()) return kFileNotFound;
