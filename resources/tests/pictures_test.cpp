@@ -1,19 +1,10 @@
 #include "resources/pictures.h"
-#include "runtime/error.h"
+#include "runtime/testing/error_number.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
-
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 // An arrow is widest across the base of its head: the column (or, upright, the row) with the most
 // drawn pixels lies on the side it points to.
@@ -41,9 +32,9 @@ TEST(Pictures, BitmapsAndIconsByNumber) {
     for (const char* key : {"DragCopy", "DragMove"})
         EXPECT_FALSE(rt::Pictures::imageListPicture(key).isNull());
 
-    EXPECT_EQ(errorOf([] { rt::Pictures::bitmap(1905); }), 326);
-    EXPECT_EQ(errorOf([] { rt::Pictures::icon(2); }), 326);
-    EXPECT_EQ(errorOf([] { rt::Pictures::imageListPicture("Drag"); }), 35601);
+    EXPECT_EQ(rt::errorNumberOf([] { rt::Pictures::bitmap(1905); }), 326);
+    EXPECT_EQ(rt::errorNumberOf([] { rt::Pictures::icon(2); }), 326);
+    EXPECT_EQ(rt::errorNumberOf([] { rt::Pictures::imageListPicture("Drag"); }), 35601);
 }
 
 // The arrow buttons: 1901 left, 1902 right, 1903 up, 1904 down.
