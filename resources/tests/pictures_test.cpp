@@ -1,5 +1,5 @@
 #include "resources/pictures.h"
-#include "runtime/testing/error_number.h"
+#include "runtime/testing/error_of.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -32,9 +32,9 @@ TEST(Pictures, BitmapsAndIconsByNumber) {
     for (const char* key : {"DragCopy", "DragMove"})
         EXPECT_FALSE(rt::Pictures::imageListPicture(key).isNull());
 
-    EXPECT_EQ(rt::errorNumberOf([] { rt::Pictures::bitmap(1905); }), 326);
-    EXPECT_EQ(rt::errorNumberOf([] { rt::Pictures::icon(2); }), 326);
-    EXPECT_EQ(rt::errorNumberOf([] { rt::Pictures::imageListPicture("Drag"); }), 35601);
+    EXPECT_EQ(rt::errorOf([] { rt::Pictures::bitmap(1905); }), 326);
+    EXPECT_EQ(rt::errorOf([] { rt::Pictures::icon(2); }), 326);
+    EXPECT_EQ(rt::errorOf([] { rt::Pictures::imageListPicture("Drag"); }), 35601);
 }
 
 // The arrow buttons: 1901 left, 1902 right, 1903 up, 1904 down.

@@ -2,6 +2,7 @@
 #include "planner/ui/localize_control.h"
 #include "resources/pictures.h"
 #include "runtime/error.h"
+#include "runtime/testing/error_of.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -84,13 +85,7 @@ TEST(LocalizeControl, EachTypeTakesItsNumberFromItsOwnProperty) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::unique_ptr<QObject> ctl(c.make());
-        int error = 0;
-        try {
-            LocalizeControl(ctl.get());
-        } catch (const rt::RuntimeError& e) {
-            error = e.number;
-        }
-        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(rt::errorOf([&] { LocalizeControl(ctl.get()); }), c.error);
         if (!c.error) {
             EXPECT_EQ(c.shows(ctl.get()), c.expected);
         }

@@ -1,6 +1,7 @@
 #include "month_calendar.h"
 
 #include "calendar_ids.h"
+#include "runtime/com/event_args.h"
 #include "runtime/error.h"
 #include "runtime/ui/qt_cursor.h"
 #include "runtime/value/date.h"
@@ -39,15 +40,6 @@ constexpr int columns = 7;
 QDate firstOfMonth(qint32 date) {
     const QDate d = dateFromDays(date);
     return QDate(d.year(), d.month(), 1);
-}
-
-Value buttonCode(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton: return Value::integer(1);
-    case Qt::RightButton: return Value::integer(2);
-    case Qt::MiddleButton: return Value::integer(4);
-    default: return Value::integer(0);
-    }
 }
 
 } // namespace
@@ -110,7 +102,7 @@ Value MonthCalendar::invoke(DispId id, CallKind kind, Args& args) {
 }
 
 void MonthCalendar::raise(int event, Args args) {
-    emit raised(event, args);
+    raiseEvent(event, args);
 }
 
 void MonthCalendar::setDate(qint32 date) {
@@ -263,7 +255,7 @@ void MonthCalendar::showMonthStep(int months) {
 }
 
 void MonthCalendar::mousePressEvent(QMouseEvent* event) {
-    raise(ssMonthEvent::MouseDown, {Value::integer(index_), buttonCode(event->button())});
+    raise(ssMonthEvent::MouseDown, {Value::integer(index_), Value::integer(mouseButtons(event->button()))});
     if (event->button() != Qt::LeftButton) return;
     const QPoint pos = event->position().toPoint();
     if (stepButton(-1).contains(pos))
@@ -275,7 +267,7 @@ void MonthCalendar::mousePressEvent(QMouseEvent* event) {
 }
 
 void MonthCalendar::mouseDoubleClickEvent(QMouseEvent* event) {
-    raise(ssMonthEvent::MouseDown, {Value::integer(index_), buttonCode(event->button())});
+    raise(ssMonthEvent::MouseDown, {Value::integer(index_), Value::integer(mouseButtons(event->button()))});
     raise(ssMonthEvent::DblClick, {Value::integer(index_)});
 }
 

@@ -70,9 +70,4 @@ namespace dropEffect {
 enum : int { None = 0, Copy = 1, Move = 2 };
 }
 
-// The font object a host assigns to a node (pvNodeId::Font): any object with these members.
-namespace stdFontId {
-enum : DispId { Name = 0, Size = 2, Bold = 3 };
-}
-
 } // namespace rt

@@ -1,5 +1,6 @@
 #include "tree_node.h"
 
+#include "runtime/com/font_object.h"
 #include "runtime/error.h"
 #include "tree_ids.h"
 
@@ -106,14 +107,7 @@ Value TreeNode::relative(const Args& args) const {
 }
 
 void TreeNode::setFont(const Args& args) {
-    Dispatch* font = argument(args, 0).toObject();
-    if (!font) throw RuntimeError(91);
-    const double size = get(*font, stdFontId::Size).toDouble();
-    if (size <= 0) throw RuntimeError(380);
-    QFont f(get(*font, stdFontId::Name).toString());
-    f.setPointSizeF(size);
-    f.setBold(get(*font, stdFontId::Bold).toBool());
-    item_->setFont(0, f);
+    item_->setFont(0, fontObjectOf(argument(args, 0)).font());
 }
 
 } // namespace rt

@@ -2,6 +2,7 @@
 
 #include "data_object.h"
 #include "runtime/com/control.h"
+#include "runtime/com/event_args.h"
 #include "runtime/ui/manual_drag.h"
 #include "tree_ids.h"
 
@@ -12,15 +13,6 @@
 namespace rt {
 
 namespace {
-
-// Mouse buttons as the events give them: 1 left, 2 right, 4 middle.
-Value buttonState(Qt::MouseButtons buttons) {
-    qint16 state = 0;
-    if (buttons & Qt::LeftButton) state |= 1;
-    if (buttons & Qt::RightButton) state |= 2;
-    if (buttons & Qt::MiddleButton) state |= 4;
-    return Value::integer(state);
-}
 
 Qt::DropAction actionOf(qint32 effect) {
     if (effect & dropEffect::Move) return Qt::MoveAction;
@@ -81,7 +73,8 @@ QItemSelectionModel::SelectionFlags TreeView::selectionCommand(const QModelIndex
 
 void TreeView::raiseButton(int event, QMouseEvent* mouse) {
     if (mouse->button() != Qt::LeftButton) return;
-    raise(event, {TreeNode::objectOf(itemAt(mouse->position().toPoint())), buttonState(mouse->button())});
+    raise(event, {TreeNode::objectOf(itemAt(mouse->position().toPoint())),
+                  Value::integer(mouseButtons(mouse->button()))});
 }
 
 void TreeView::mousePressEvent(QMouseEvent* event) {
@@ -102,7 +95,7 @@ void TreeView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TreeView::mouseMoveEvent(QMouseEvent* event) {
     QTreeWidget::mouseMoveEvent(event);
-    raise(pvTreeEvent::MouseMove, {buttonState(event->buttons())});
+    raise(pvTreeEvent::MouseMove, {Value::integer(mouseButtons(event->buttons()))});
 }
 
 void TreeView::focusInEvent(QFocusEvent* event) {

@@ -1,6 +1,6 @@
 #include "runtime/outside/calendar/calendar_ids.h"
 #include "runtime/outside/calendar/month_calendar.h"
-#include "runtime/testing/error_number.h"
+#include "runtime/testing/error_of.h"
 #include "runtime/value/date.h"
 
 #include <QApplication>
@@ -79,18 +79,18 @@ TEST_F(CalendarTest, SettingTheDateRaisesSelChangedWithTheIndexAndBothDates) {
     let(*cal, ssMonthId::Date, Value::date(day(2024, 4, 2)));
     EXPECT_EQ(ids(),
               (QList<int>{ssMonthEvent::SelChanged, ssMonthEvent::InitMonth, ssMonthEvent::SelChanged}));
-    EXPECT_EQ(rt::errorNumberOf([&] { let(*cal, ssMonthId::Date, Value("someday")); }), 13);
+    EXPECT_EQ(rt::errorOf([&] { let(*cal, ssMonthId::Date, Value("someday")); }), 13);
 }
 
 TEST_F(CalendarTest, TheRangeRefusesDatesOutsideIt) {
     let(*cal, ssMonthId::MinDate, Value("1/1/1990"));
     let(*cal, ssMonthId::MaxDate, Value("12/31/2030"));
-    EXPECT_EQ(rt::errorNumberOf([&] { let(*cal, ssMonthId::Date, Value("12/31/1989")); }), dateOutOfRange);
-    EXPECT_EQ(rt::errorNumberOf([&] { let(*cal, ssMonthId::Date, Value("1/1/2031")); }), dateOutOfRange);
+    EXPECT_EQ(rt::errorOf([&] { let(*cal, ssMonthId::Date, Value("12/31/1989")); }), dateOutOfRange);
+    EXPECT_EQ(rt::errorOf([&] { let(*cal, ssMonthId::Date, Value("1/1/2031")); }), dateOutOfRange);
     EXPECT_EQ(dateText(), "3/15/2024");
     let(*cal, ssMonthId::Date, Value("12/31/2030"));
     let(*cal, ssMonthId::Date, Value("1/1/1990"));
-    EXPECT_EQ(rt::errorNumberOf([&] { let(*cal, ssMonthId::MinDate, Value("1/1/2040")); }), 380);
+    EXPECT_EQ(rt::errorOf([&] { let(*cal, ssMonthId::MinDate, Value("1/1/2040")); }), 380);
 
     // The button to the month before does nothing in the first month of the range.
     events.clear();
@@ -118,7 +118,7 @@ TEST_F(CalendarTest, WeekdaysSwitchedOffCannotBeChosen) {
     EXPECT_FALSE(ids().contains(ssMonthEvent::SelChanged));
     click("03/18/24"); // a Monday
     EXPECT_EQ(dateText(), "3/18/2024");
-    EXPECT_EQ(rt::errorNumberOf([&] { call(*cal, ssMonthId::DayOfWeek, {Value::integer(8)}); }), 9);
+    EXPECT_EQ(rt::errorOf([&] { call(*cal, ssMonthId::DayOfWeek, {Value::integer(8)}); }), 9);
 }
 
 TEST_F(CalendarTest, ADayKeepsItsOwnText) {
@@ -128,7 +128,7 @@ TEST_F(CalendarTest, ADayKeepsItsOwnText) {
     EXPECT_EQ(cal->dayText(day(2024, 3, 3)), "Field trip");
     let(third, ssDayId::Text, Value(""));
     EXPECT_EQ(cal->dayText(day(2024, 3, 3)), "");
-    EXPECT_EQ(rt::errorNumberOf([&] { call(*cal, ssMonthId::Day, {Value::integer(32)}); }), 9);
+    EXPECT_EQ(rt::errorOf([&] { call(*cal, ssMonthId::Day, {Value::integer(32)}); }), 9);
 }
 
 // The cell members give the calendar's own cells in the window's pixels: a click at the middle of
@@ -144,8 +144,8 @@ TEST_F(CalendarTest, DayCellGeometryIsTheCalendarsOwn) {
     click("03/21/24");
     EXPECT_EQ(dateText(), "3/21/2024");
 
-    EXPECT_EQ(rt::errorNumberOf([&] { cellOf("04/03/24"); }), 380); // not in the month shown
-    EXPECT_EQ(rt::errorNumberOf([&] { cellOf("3rd"); }), 380);
+    EXPECT_EQ(rt::errorOf([&] { cellOf("04/03/24"); }), 380); // not in the month shown
+    EXPECT_EQ(rt::errorOf([&] { cellOf("3rd"); }), 380);
     let(*cal, ssMonthId::Date, Value("1/15/2030"));
     EXPECT_NO_THROW(cellOf("01/15/30")); // a two-digit year in the shown month's century
 }
@@ -161,8 +161,7 @@ TEST_F(CalendarTest, SelectedDaysInOneAndMultipleSelection) {
     click("03/20/24"); // a second click leaves the day out again
     EXPECT_EQ(selectedTexts(), (QStringList{"3/5/2024", "3/12/2024"}));
     EXPECT_EQ(dateText(), "3/20/2024");
-    EXPECT_EQ(rt::errorNumberOf([&] { get(selectedDays(), ssSelectedDaysId::Item, {Value::longInt(2)}); }),
-              9);
+    EXPECT_EQ(rt::errorOf([&] { get(selectedDays(), ssSelectedDaysId::Item, {Value::longInt(2)}); }), 9);
     call(selectedDays(), ssSelectedDaysId::RemoveAll);
     EXPECT_TRUE(selectedTexts().isEmpty());
 
@@ -193,12 +192,12 @@ TEST_F(CalendarTest, MousePointerOptionAndUnknownMembers) {
     EXPECT_EQ(get(*cal, ssMonthId::MousePointer).toInt16(), 11);
     let(*cal, ssMonthId::MousePointer, Value::integer(0));
     EXPECT_FALSE(cal->testAttribute(Qt::WA_SetCursor));
-    EXPECT_EQ(rt::errorNumberOf([&] { let(*cal, ssMonthId::MousePointer, Value::integer(5)); }), 380);
+    EXPECT_EQ(rt::errorOf([&] { let(*cal, ssMonthId::MousePointer, Value::integer(5)); }), 380);
 
     let(*cal, ssMonthId::BooleanOption, Value::boolean(true));
     EXPECT_TRUE(get(*cal, ssMonthId::BooleanOption).toBool());
-    EXPECT_EQ(rt::errorNumberOf([&] { get(*cal, ssMonthId::MinDate); }), 438);
-    EXPECT_EQ(rt::errorNumberOf([&] { get(*cal, 1234); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { get(*cal, ssMonthId::MinDate); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { get(*cal, 1234); }), 438);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
+#include "runtime/com/font_object.h"
 #include "runtime/outside/tree/outside_tree.h"
-#include "runtime/outside/tree/std_font.h"
 #include "runtime/outside/tree/tree_ids.h"
-#include "runtime/testing/error_number.h"
+#include "runtime/testing/error_of.h"
 
 #include <QApplication>
 #include <QMimeData>
@@ -85,15 +85,19 @@ TEST_F(TreeTest, NodeKeepsDataTagAndFont) {
     let(n, pvNodeId::Tag, Value("D "));
     EXPECT_EQ(get(n, pvNodeId::Tag).toString(), "D "); // given back unchanged
 
-    StdFont bold("MS Sans Serif", 8, true);
+    FontObject bold;
+    QFont boldFont("MS Sans Serif");
+    boldFont.setPointSizeF(8);
+    boldFont.setBold(true);
+    bold.setFont(boldFont);
     set(n, pvNodeId::Font, Value::object(&bold));
     EXPECT_TRUE(item(0)->font(0).bold());
     EXPECT_EQ(item(0)->font(0).pointSizeF(), 8.0);
     EXPECT_EQ(item(0)->font(0).family(), "MS Sans Serif");
-    EXPECT_EQ(rt::errorNumberOf([&] { set(n, pvNodeId::Font, Value("bold")); }), 13);
-    EXPECT_EQ(rt::errorNumberOf([&] { let(n, pvNodeId::Font, Value::object(&bold)); }),
+    EXPECT_EQ(rt::errorOf([&] { set(n, pvNodeId::Font, Value("bold")); }), 13);
+    EXPECT_EQ(rt::errorOf([&] { let(n, pvNodeId::Font, Value::object(&bold)); }),
               438); // by reference only
-    EXPECT_EQ(rt::errorNumberOf([&] { let(n, pvNodeId::Data, Value("x")); }), 13);
+    EXPECT_EQ(rt::errorOf([&] { let(n, pvNodeId::Data, Value("x")); }), 13);
 }
 
 TEST_F(TreeTest, ChildInfoTellsWhetherTheNodeHasChildren) {
@@ -112,8 +116,8 @@ TEST_F(TreeTest, ChildInfoTellsWhetherTheNodeHasChildren) {
 
 TEST_F(TreeTest, SelectionByMembers) {
     EXPECT_EQ(get(tree, pvTreeId::SelectedCount).toInt32(), 0);
-    EXPECT_EQ(rt::errorNumberOf([&] { get(root(), pvNodeId::Selected); }), 91);
-    EXPECT_EQ(rt::errorNumberOf([&] {
+    EXPECT_EQ(rt::errorOf([&] { get(root(), pvNodeId::Selected); }), 91);
+    EXPECT_EQ(rt::errorOf([&] {
                   call(root(), pvNodeId::Relative, {Value::longInt(9), Value::integer(0)});
               }),
               91);
@@ -297,16 +301,16 @@ TEST_F(TreeTest, StartDragAsksOleStartDragForDataAndEffects) {
 
 TEST_F(TreeTest, UnknownMembersAndTheWindowHandle) {
     EXPECT_EQ(get(tree, pvTreeId::HWnd).toInt32(), 0);
-    EXPECT_EQ(rt::errorNumberOf([&] { get(tree, 999); }), 438);
-    EXPECT_EQ(rt::errorNumberOf([&] { let(tree, pvTreeId::Root, Value::integer(1)); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { get(tree, 999); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { let(tree, pvTreeId::Root, Value::integer(1)); }), 438);
     Dispatch& n = add(root(), "x");
-    EXPECT_EQ(rt::errorNumberOf([&] { let(n, pvNodeId::Caption, Value("y")); }), 438);
-    EXPECT_EQ(rt::errorNumberOf([&] { call(root(), pvNodeId::RemoveChildren); }), 438);
-    EXPECT_EQ(rt::errorNumberOf([&] {
+    EXPECT_EQ(rt::errorOf([&] { let(n, pvNodeId::Caption, Value("y")); }), 438);
+    EXPECT_EQ(rt::errorOf([&] { call(root(), pvNodeId::RemoveChildren); }), 438);
+    EXPECT_EQ(rt::errorOf([&] {
                   call(root(), pvNodeId::Relative, {Value::integer(7), Value::integer(0)});
               }),
               380);
-    EXPECT_EQ(rt::errorNumberOf([&] {
+    EXPECT_EQ(rt::errorOf([&] {
                   call(root(), pvNodeId::AddChild, {Value::longInt(0), Value::integer(0)});
               }),
               449);
