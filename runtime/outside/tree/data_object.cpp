@@ -8,15 +8,18 @@
 namespace rt {
 
 namespace {
+
 constexpr Member table[] = {
     {dataObjectId::GetData, "GetData", int(CallKind::Method) | int(CallKind::Get)},
     {dataObjectId::SetData, "SetData", int(CallKind::Method)},
 };
 
-// Only the text format exists; any other is an invalid value.
+// Only the text format exists; a missing format means text.
 void checkFormat(const Args& args, qsizetype index) {
-    if (args.size() > index && args[index].toInt16() != dataFormat::Text) throw RuntimeError(380);
+    if (args.size() > index && !args[index].isEmpty() && args[index].toInt16() != dataFormat::Text)
+        throw RuntimeError(461, QStringLiteral("Specified format doesn't match format of data"));
 }
+
 } // namespace
 
 std::span<const Member> DataObject::members() const {
@@ -25,14 +28,15 @@ std::span<const Member> DataObject::members() const {
 
 Value DataObject::invoke(DispId id, CallKind kind, Args& args) {
     checkMember(id, kind);
+    if (!read_) throw RuntimeError(91);
     if (id == dataObjectId::GetData) {
         checkFormat(args, 0);
-        return Value(data_->text());
+        return Value(read_->text());
     }
     const QString text = argument(args, 0).toString();
     checkFormat(args, 1);
-    if (!writable_) throw RuntimeError(5);
-    writable_->setText(text);
+    if (!write_) throw RuntimeError(5);
+    write_->setText(text);
     return {};
 }
 

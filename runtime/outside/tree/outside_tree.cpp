@@ -1,6 +1,5 @@
 #include "outside_tree.h"
 
-#include "data_object.h"
 #include "tree_ids.h"
 #include "tree_view.h"
 
@@ -60,9 +59,11 @@ Value OutsideTree::invoke(DispId id, CallKind kind, Args&) {
 // An OLE drag of the tree: the OLEStartDrag handler fills the data and allows the effects.
 void OutsideTree::startDrag() {
     auto mime = std::make_unique<QMimeData>();
-    DataObject data(mime.get());
+    DataObject& data = view_->dataObject();
+    data.attach(mime.get());
     Args args{Value::object(&data), Value::longInt(dropEffect::None)};
-    emit raised(pvTreeEvent::OLEStartDrag, args);
+    raiseEvent(pvTreeEvent::OLEStartDrag, args);
+    data.detach();
     const Qt::DropActions actions = actionsOf(args[1].toInt32());
     if (!actions) return;
     auto* drag = new QDrag(this);

@@ -111,9 +111,10 @@ void TreeView::focusOutEvent(QFocusEvent* event) {
 // OLE data over the tree: the handler chooses the effect. Manual drags never get here: the
 // viewport's drop filter takes them.
 void TreeView::dragOver(QDragMoveEvent* event) {
-    DataObject data(event->mimeData());
-    Args args{Value::object(&data), Value::longInt(effectOf(event->proposedAction()))};
+    data_.attachReadOnly(event->mimeData());
+    Args args{Value::object(&data_), Value::longInt(effectOf(event->proposedAction()))};
     emit owner_.raised(pvTreeEvent::OLEDragOver, args);
+    data_.detach();
     const Qt::DropAction action = actionOf(args[1].toInt32());
     if (action == Qt::IgnoreAction) {
         event->ignore();

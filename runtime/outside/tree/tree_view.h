@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data_object.h"
 #include "tree_node.h"
 
 #include <QTreeWidget>
@@ -15,6 +16,8 @@ public:
     explicit TreeView(Control& owner);
 
     TreeNode& root() { return root_; }
+    // The data object of the OLE events, attached to the data while one runs.
+    DataObject& dataObject() { return data_; }
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -36,6 +39,7 @@ private:
 
     Control& owner_;
     TreeNode root_;
+    DataObject data_;
     mutable bool refusedPress_ = false;
 };
 

@@ -288,6 +288,10 @@ TEST_F(TreeTest, StartDragAsksOleStartDragForDataAndEffects) {
     };
     call(tree, pvTreeId::StartDrag);
     EXPECT_EQ(carried, "pvtBrackwell");
+    // A data object kept past its event reads nothing.
+    Dispatch& kept = *last(pvTreeEvent::OLEStartDrag)->args[0].toObject();
+    EXPECT_EQ(rt::errorOf([&] { call(kept, dataObjectId::GetData, {Value::integer(dataFormat::Text)}); }),
+              91);
     EXPECT_EQ(last(pvTreeEvent::OLEStartDrag)->args[1].toInt32(), dropEffect::None);
 
     handler = [](int id, Args& args) {
