@@ -3,9 +3,12 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config clang-format
-    qt6-base-dev qt6-pdf-dev libqt6pdfwidgets6 libgl-dev
+    qt6-base-dev qt6-pdf-dev libqt6pdfwidgets6 qt6-svg-dev libgl-dev
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     g++-multilib
+    # TFLingo.x32: GoogleTest's sources for its 32-bit tests; CUPS (a server of the tests' own, lp and the
+    # raw-copy filter); the desktop association; requests to the login manager
+    googletest cups-daemon cups-client cups-core-drivers xdg-utils dbus-bin
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -25,6 +25,14 @@ public:
     QFont ambientFont() const;
     QColor ambientBackColor() const;
 
+protected:
+    // Raises event `eventId`; the host's handlers may write into `args`, which the control then reads.
+    void raiseEvent(int eventId, Args& args) { emit raised(eventId, args); }
+    void raiseEvent(int eventId) {
+        Args none;
+        emit raised(eventId, none);
+    }
+
 signals:
     // Connect directly only: the control reads `args` back after the emit.
     void raised(int eventId, rt::Args& args);

@@ -12,10 +12,11 @@ DispId Dispatch::idOfName(QStringView name) const {
     return -1;
 }
 
-void Dispatch::checkMember(DispId id, CallKind kind) const {
+const Member& Dispatch::checkMember(DispId id, CallKind kind) const {
     const auto ms = members();
     const auto it = std::find_if(ms.begin(), ms.end(), [&](const Member& m) { return m.id == id; });
     if (it == ms.end() || !(it->kinds & int(kind))) throw RuntimeError(438);
+    return *it;
 }
 
 Value get(Dispatch& d, DispId id, Args args) {

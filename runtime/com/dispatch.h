@@ -13,10 +13,13 @@ using DispId = qint32;
 // How a member is reached; a member's `kinds` is the set of these it accepts.
 enum class CallKind { Method = 1, Get = 2, Let = 4, Set = 8 };
 
+// One row of a control's published member table; `type` is the type of the property or of the method's
+// result (Empty for none or any).
 struct Member {
     DispId id;
     const char* name;
     int kinds;
+    VarType type = VarType::Empty;
 };
 
 // Arguments by reference: the callee may write into them and the caller reads them back.
@@ -34,8 +37,8 @@ public:
     virtual DispId idOfName(QStringView name) const;
 
 protected:
-    // Throws 438 unless the table has a member `id` that takes `kind`.
-    void checkMember(DispId id, CallKind kind) const;
+    // The member `id` of the table; throws 438 unless there is one that takes `kind`.
+    const Member& checkMember(DispId id, CallKind kind) const;
 };
 
 Value get(Dispatch& d, DispId id, Args args = {});

@@ -24,6 +24,10 @@ QColor toQColor(quint32 value, const QPalette& palette) {
     }
 }
 
+bool isValid(quint32 value) {
+    return value & 0x80000000u ? (value & 0x7FFFFFFFu) <= 24 : value <= 0xFFFFFFu;
+}
+
 quint32 fromQColor(const QColor& colour) {
     return quint32(colour.red()) | quint32(colour.green()) << 8 | quint32(colour.blue()) << 16;
 }

@@ -3,6 +3,7 @@
 #include "runtime/com/property_bag.h"
 #include "runtime/com/twips.h"
 #include "runtime/error.h"
+#include "runtime/testing/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +31,7 @@ public:
     };
 };
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
+using rt::errorOf;
 
 TEST(Dispatch, MembersByIdKindAndName) {
     Counter c;
@@ -75,6 +69,8 @@ TEST(OleColor, ExplicitAndSystemColours) {
     EXPECT_EQ(rt::olecolor::toQColor(rt::olecolor::buttonFace, p), QColor(1, 2, 3));
     EXPECT_EQ(rt::olecolor::toQColor(rt::olecolor::buttonText, p), QColor(4, 5, 6));
     EXPECT_EQ(rt::olecolor::fromQColor(QColor(0x12, 0x34, 0x56)), 0x563412u);
+    EXPECT_TRUE(rt::olecolor::isValid(0xFFFFFF) && rt::olecolor::isValid(0x80000018));
+    EXPECT_FALSE(rt::olecolor::isValid(0x1000000) || rt::olecolor::isValid(0x80000019));
     EXPECT_EQ(rt::twips::toPx(1800), 120);
     EXPECT_EQ(rt::twips::fromPx(2), 30);
 }

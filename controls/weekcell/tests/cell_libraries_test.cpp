@@ -1,0 +1,153 @@
+#include "controls/weekcell/WeekViewCellIds.h"
+#include "runtime/com/class_factory.h"
+#include "runtime/com/component_registry.h"
+#include "runtime/com/control.h"
+#include "runtime/error.h"
+#include "runtime/settings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLibrary>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+#include <elf.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString cvCell = QFileInfo(CVCELL_OCX).canonicalFilePath();
+const QString tfCell = QFileInfo(TFWEEKVIEWCELL_OCX).canonicalFilePath();
+
+template <typename Fn> Fn entry(const QString& library, const char* name) {
+    QLibrary lib(library);
+    if (!lib.load()) throw std::runtime_error(lib.errorString().toStdString());
+    return reinterpret_cast<Fn>(lib.resolve(name));
+}
+
+rt::HResult canUnloadNow(const QString& library) {
+    return entry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")();
+}
+
+// Each test registers into a settings file of its own.
+struct Libraries : testing::Test {
+    QTemporaryDir dir;
+    QString file = dir.filePath("settings.ini");
+    rt::IniSettings settings{file};
+    rt::ComponentRegistry registry{settings};
+    Libraries() { qputenv("LARKSPAN_SETTINGS", file.toLocal8Bit()); }
+    ~Libraries() override { qunsetenv("LARKSPAN_SETTINGS"); }
+};
+
+TEST_F(Libraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
+    for (const QString& library : {cvCell, tfCell})
+        ASSERT_EQ(entry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
+    const QUuid cvId = registry.classId("CVCell.WeekViewCell");
+    const QUuid tfId = registry.classId("TFWeekViewCell.WeekViewCell");
+    EXPECT_FALSE(cvId.isNull());
+    EXPECT_FALSE(tfId.isNull());
+    EXPECT_NE(cvId, tfId);
+    EXPECT_EQ(registry.library(cvId), cvCell);
+    EXPECT_EQ(registry.library(tfId), tfCell);
+    EXPECT_EQ(settings.get("Components", "CLSID\\" + cvId.toString().toUpper(), "Version"), "1.01");
+
+    QWidget form;
+    form.resize(200, 100);
+    rt::Control* cv = registry.create("CVCell.WeekViewCell", &form);
+    rt::Control* tf = registry.create("TFWeekViewCell.WeekViewCell", &form);
+    EXPECT_EQ(cv->parentWidget(), &form);
+    EXPECT_EQ(canUnloadNow(cvCell), rt::S_FALSE);
+    EXPECT_EQ(canUnloadNow(tfCell), rt::S_FALSE);
+
+    // The host calls the created cell by id and handles its events.
+    rt::let(*cv, WeekViewCellId::DateText, rt::Value("Friday"));
+    EXPECT_EQ(rt::get(*cv, WeekViewCellId::DateText).toString(), "Friday");
+    QList<int> events;
+    QObject::connect(cv, &rt::Control::raised, [&](int event, rt::Args&) { events << event; });
+    form.show();
+    cv->setGeometry(0, 0, 120, 75);
+    QTest::mouseClick(cv->findChild<QLabel*>("lblDate"), Qt::LeftButton);
+    EXPECT_EQ(events, QList<int>{WeekViewCellId::Click});
+
+    delete cv;
+    EXPECT_EQ(canUnloadNow(cvCell), rt::S_OK);
+    EXPECT_EQ(canUnloadNow(tfCell), rt::S_FALSE);
+    delete tf;
+    EXPECT_EQ(canUnloadNow(tfCell), rt::S_OK);
+}
+
+TEST_F(Libraries, AClassTheLibraryDoesNotMakeIs429) {
+    ASSERT_EQ(entry<rt::DllRegisterServerFn>(cvCell, "DllRegisterServer")(), rt::S_OK);
+    const QUuid cvId = registry.classId("CVCell.WeekViewCell");
+    registry.enter("CVCell.WeekViewCell", cvId, tfCell, "1.01");
+    try {
+        delete registry.create("CVCell.WeekViewCell", nullptr);
+        FAIL() << "created";
+    } catch (const rt::RuntimeError& e) {
+        EXPECT_EQ(e.number, 429);
+        EXPECT_TRUE(e.description.contains("does not provide the class")) << e.description.toStdString();
+    }
+    void* factory = nullptr;
+    const auto getClassObject = entry<rt::DllGetClassObjectFn>(tfCell, "DllGetClassObject");
+    EXPECT_EQ(getClassObject(cvId, QUuid(), &factory), rt::CLASS_E_CLASSNOTAVAILABLE);
+}
+
+// The library's version record: the ELF section ".lk_version", one "name=value" a line.
+QMap<QString, QString> versionRecord(const QString& library) {
+    QFile f(library);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray elf = f.readAll();
+    const auto* header = reinterpret_cast<const Elf64_Ehdr*>(elf.constData());
+    const auto* sections = reinterpret_cast<const Elf64_Shdr*>(elf.constData() + header->e_shoff);
+    const char* names = elf.constData() + sections[header->e_shstrndx].sh_offset;
+    QMap<QString, QString> record;
+    for (int i = 0; i < header->e_shnum; ++i) {
+        if (std::strcmp(names + sections[i].sh_name, ".lk_version") != 0) continue;
+        const QByteArray text = elf.mid(qsizetype(sections[i].sh_offset), qsizetype(sections[i].sh_size));
+        for (const QByteArray& line : text.split('\n'))
+            if (const auto eq = line.indexOf('='); eq > 0) record[line.left(eq)] = line.mid(eq + 1);
+    }
+    return record;
+}
+
+TEST(CellLibraries, VersionRecords) {
+    for (const auto& [library, project] : {std::pair{cvCell, "CVCell"}, {tfCell, "TFWeekViewCell"}}) {
+        const auto record = versionRecord(library);
+        EXPECT_EQ(record.value("FileVersion"), "1.01");
+        EXPECT_EQ(record.value("ProductName"), "CVCell");
+        EXPECT_EQ(record.value("InternalName"), project);
+        EXPECT_EQ(record.value("OriginalFilename"), QString(project) + ".ocx");
+    }
+}
+
+TEST_F(Libraries, LkRegsvrRegistersAndUnregisters) {
+    const auto run = [&](const QStringList& args, QString* output = nullptr) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LARKSPAN_SETTINGS", file);
+        p.setProcessEnvironment(env);
+        p.start(LK_REGSVR, args);
+        p.waitForFinished();
+        if (output) *output = QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
+        return p.exitCode();
+    };
+    QString output;
+    ASSERT_EQ(run({cvCell, tfCell}, &output), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains("DllRegisterServer in " + cvCell + " succeeded.")) << output.toStdString();
+    EXPECT_EQ(registry.library(registry.classId("TFWeekViewCell.WeekViewCell")), tfCell);
+
+    EXPECT_EQ(run({"-u", cvCell}), 0);
+    EXPECT_TRUE(registry.classId("CVCell.WeekViewCell").isNull());
+    EXPECT_FALSE(registry.classId("TFWeekViewCell.WeekViewCell").isNull());
+
+    // A file that is no control library fails and leaves the others registered.
+    EXPECT_EQ(run({dir.filePath("nothing.ocx"), cvCell}, &output), 1);
+    EXPECT_TRUE(output.contains("nothing.ocx: cannot be loaded")) << output.toStdString();
+    EXPECT_FALSE(registry.classId("CVCell.WeekViewCell").isNull());
+    EXPECT_EQ(run({}), 2);
+    EXPECT_EQ(run({"-x", cvCell}), 2);
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+// The handler declarations the host registers under "msgTable" and shows to script authors.
+#include "handler_text.h"
+
+namespace lingo {
+
+const char* const kHandlerText =
+    "xtra TFLingo\n"
+    "new object me\n"
+    "-- Template handlers --\n"
+    "+ GetWinVersion object xtraRef -- returns OS name, major.minor version, build number\n"
+    "+ GetLocale object xtraRef -- returns user's locale setting\n"
+    "+ GetPrimaryLang object xtraRef -- returns user's primary language\n"
+    "+ GetSubLang object xtraRef -- returns user's sublanguage\n"
+    "+ FileExists object xtraRef, string FileName -- returns 1 if files exists, 0 if not\n"
+    "+ OpenFile object xtraRef, string FileName -- opens a file or application. See ShellExecute in WinSDK "
+    "for error values\n"
+    "+ PrintFile object xtraRef, string FileName -- prints a file. See ShellExecute in WinSDK for error "
+    "values\n"
+    "+ ShellExecute object xtraRef, string Mode, string FileName, string CommandLine, string "
+    "DefaultDirectory, integer WindowStyle -- call ShellExecute. See ShellExecute in WinSDK for error "
+    "values\n"
+    "+ FindExecutable object xtraRef, string FileName -- returns path of application associated with "
+    "FileName. See FindExecutable for error values\n"
+    "+ WinExec object xtraRef, string FileName -- launch application. See WinExec in WinSDK for error "
+    "values\n"
+    "+ ExitWindows object xtraRef -- exits Windows\n"
+    "+ GetDriverPort object xtraRef, string DriverName -- returns name of port which DriverName is attached "
+    "to, or empty string\n"
+    "+ DriverInstalled object xtraRef, string DriverName -- returns \"true\" if DriverName is installed, or "
+    "error string if not.\n"
+    "+ Download object xtraRef, string DriverName, string File -- downloads File to printer using driver "
+    "DriverName\n"
+    "+ GetWinDirectory object xtraRef -- returns Windows directory, or \"Error\"\n"
+    "+ MessageBox object xtraRef, string Message, string Title, integer Type -- displays message box and "
+    "returns which button was clicked.\n"
+    "+ GetPrivateProfileString object xtraRef, string Section, string Key, string Default, string Filename "
+    "-- returns value of an .ini file key.\n"
+    "+ GetRegKey object xtraRef, string KeyName -- returns value of key in HKEY_CLASSES_ROOT or error code.\n"
+    "-- error values for Download: --\n"
+    "-- 0: no error --\n"
+    "-- 1: bad parameter --\n"
+    "-- 2: not enough memory --\n"
+    "-- 3: couldn't get printer info --\n"
+    "-- 4: driver not found --\n"
+    "-- 5: failed to open file --\n"
+    "-- 6: failed to open port --\n";
+
+} // namespace lingo
