@@ -168,6 +168,8 @@ TEST_F(ClassFiles, BadFilesGetAMessageAndStayAsTheyWere) {
     for (const QString& file : {write("random.lkc", noise), write("empty.lkc", {}),
                                 write("notes.lkc", "LKAPPNAME|x\r\nSUBJECT|y\r\n"), readOnly, locked}) {
         msg.shown.clear();
+        DetachClassTables();
+        CourseSettings.AppTitle = "Planner";
         const QByteArray before = bytesOf(file);
         EXPECT_FALSE(AttachClassTables(platform, file)) << file.toStdString();
         EXPECT_EQ(texts(), QStringList{file + " is not a valid Planner course."});
@@ -220,6 +222,7 @@ TEST_F(ClassFiles, LocalObjectiveTabFollowsTheCourseTabs) {
 TEST_F(ClassFiles, CourseDatabaseThatCannotBeOpened) {
     const auto openWithPath = [&](const QString& file) {
         msg.shown.clear();
+        install("BAD", "SAMPLE1");
         settings.set("Brackwell Larkspan 2.0 Engine", "Installed Courses\\BAD", "Path", file);
         OpenCourseDatabase(platform, "BAD");
         EXPECT_FALSE(CourseDB.isOpen());
