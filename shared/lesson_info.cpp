@@ -1,14 +1,7 @@
 #include "lesson_info.h"
 
+#include "null_text.h"
 #include "runtime/dao/database.h"
-
-namespace {
-
-QString textOrEmpty(const rt::Value& v) {
-    return v.isNull() ? QString() : v.toString();
-}
-
-} // namespace
 
 void GetLessonInfo(rt::Database& db, qint32 treeID, LessonInfoRecord& info) {
     rt::QueryDef q = db.queryDef(QStringLiteral("qGetBwLessonInfo"));

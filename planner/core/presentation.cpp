@@ -5,6 +5,7 @@
 #include "shared/course_settings.h"
 #include "shared/file_name.h"
 #include "shared/lesson_text.h"
+#include "shared/null_text.h"
 
 namespace {
 
@@ -22,15 +23,11 @@ Series courseSeries() {
     return Series::Other;
 }
 
-QString titleOf(const LessonPlanRecord& rec) {
-    return rec.Title.isNull() ? QString() : rec.Title.toString();
-}
-
 enum class View { Day, Week, Month };
 
 QString formatViewItem(const LessonPlanRecord& rec, View view) {
     if (rec.TreeID == -999) return {};
-    const QString title = titleOf(rec);
+    const QString title = textOrEmpty(rec.Title);
     if (rec.TreeID == -666) return view == View::Month ? " " + title : title;
     LessonInfoRecord node, parent;
     GetLessonInfo(CourseDB, rec.TreeID, node);
@@ -58,7 +55,7 @@ QString FormatItemText(const LessonPlanRecord& rec, qint16 code) {
         GetLessonInfo(CourseDB, GetParentLessonID(CourseDB, parent.TreeID), grandparent);
     }
     const LessonTextParts parts{rec.ItemNumber,
-                                titleOf(rec),
+                                textOrEmpty(rec.Title),
                                 parent.ItemNumber,
                                 parent.Title,
                                 grandparent.ItemNumber,

@@ -1,0 +1,5 @@
+#include "null_text.h"
+
+QString textOrEmpty(const rt::Value& v) {
+    return v.isNull() ? QString() : v.toString();
+}
