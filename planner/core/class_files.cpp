@@ -19,8 +19,6 @@
 
 LessonPlanRecord CurrentLesson;
 LessonClipboardRecord LessonClipboard;
-QString ClassFilePath;
-NodeFont BoldNodeFont;
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "dialogs.h"
 #include "main_window.h"
+#include "planner/data/course_database.h"
+#include "planner/data/node_font.h"
 #include "planner/data/records.h"
 #include "runtime/platform.h"
 
@@ -27,14 +29,3 @@ struct LessonClipboardRecord {
     QList<ResourceRecord> Resources;
 };
 extern LessonClipboardRecord LessonClipboard;
-
-// The full path of the open class file; empty when none is open.
-extern QString ClassFilePath;
-
-// The font of library-tree nodes that have children.
-struct NodeFont {
-    QString name;
-    double size = 0;
-    bool bold = false;
-};
-extern NodeFont BoldNodeFont;

@@ -19,6 +19,7 @@
 rt::Database CourseDB;
 bool ClassTablesAttached = false;
 QString LoadedCourse;
+QString ClassFilePath;
 QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
 
 namespace {

@@ -13,6 +13,8 @@ extern rt::Database CourseDB;
 extern bool ClassTablesAttached;
 // The key of the loaded course (a section under "Installed Courses").
 extern QString LoadedCourse;
+// The full path of the open class file; empty when none is open.
+extern QString ClassFilePath;
 // The open class's row of table Class.
 extern QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
 

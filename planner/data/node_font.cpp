@@ -1,0 +1,3 @@
+#include "node_font.h"
+
+NodeFont BoldNodeFont;
