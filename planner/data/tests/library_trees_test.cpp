@@ -133,13 +133,17 @@ TEST_F(LibraryTrees, ResourceChildrenReplaceThePlaceholder) {
     FillChapterTreeRoots(loop, tree);
     FillchapterTreeChildren(loop, node({0}));
     FillchapterTreeChildren(loop, node({4})); // no children after all
-    QStringList expected = chapterRoots;
-    expected.replace(0, "Unit 1: Air and Sky | 100 | Filled | bold");
-    expected.replace(1, "  What Is Air? | 101 | ");
-    expected.insert(2, "  Clouds | 102 | ");
-    expected.replace(7, "Coming Soon | 140 | Filled | bold");
-    expected.removeAt(8);
-    EXPECT_EQ(shape(), expected);
+    EXPECT_EQ(shape(), (QStringList{
+                           "Unit 1: Air and Sky | 100 | Filled | bold",
+                           "  What Is Air? | 101 | ",
+                           "  Clouds | 102 | ",
+                           "Unit 2: Water on the Move | 110 |  | bold",
+                           "   | 0 | D",
+                           "Weather Log Pages | 120 | ",
+                           "Classroom Posters | 130 | ",
+                           "Coming Soon | 140 | Filled | bold",
+                           "Empty Shelf | 150 | ",
+                       }));
 
     FillResourceTypeRoots(loop, tree);
     FillResourcetypeChildren(loop, node({1}));
@@ -169,17 +173,22 @@ TEST_F(LibraryTrees, LessonTreeLevelByLevel) {
     FillLessonChildren(loop, node({1}));
     FillLessonChildren(loop, node({1, 1}));
     FillLessonChildren(loop, node({5}));
-    QStringList expected = roots;
-    expected.replace(2, "Air and Sky | 10 | Filled | bold");
-    expected.replace(3, "  Clouds | 15 |  | bold");
-    expected.insert(4, "     | 0 | D");
-    expected.insert(5, "  What Is Air? | 11 | Filled | bold");
-    expected.insert(6, "    2.1 Air Takes Up Space | 12 | ");
-    expected.insert(7, "    2.2 Air Has Weight | 13 | ");
-    expected.insert(8, "    2.3 Moving Air Is Wind | 14 | ");
-    expected.replace(13, "Seasons | 80 | Filled | bold");
-    expected.removeAt(14);
-    EXPECT_EQ(shape(), expected);
+    EXPECT_EQ(shape(), (QStringList{
+                           "Weather Tools | 50 |  | bold",
+                           "   | 0 | D",
+                           "Air and Sky | 10 | Filled | bold",
+                           "  Clouds | 15 |  | bold",
+                           "     | 0 | D",
+                           "  What Is Air? | 11 | Filled | bold",
+                           "    2.1 Air Takes Up Space | 12 | ",
+                           "    2.2 Air Has Weight | 13 | ",
+                           "    2.3 Moving Air Is Wind | 14 | ",
+                           "Water on the Move | 30 |  | bold",
+                           "   | 0 | D",
+                           ".3 Weather Journal Kickoff | 60 | ",
+                           ".4 Storm Safety Review | 70 | ",
+                           "Seasons | 80 | Filled | bold",
+                       }));
     EXPECT_EQ(loop.count, 6 + 2 + 3);
 
     FillLessonTreeRoots(loop, tree);

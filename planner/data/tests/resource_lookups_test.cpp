@@ -23,30 +23,35 @@ protected:
     }
 };
 
+// The first resource of a node is the first in the node's own order, not the smallest id.
+struct NodeCase {
+    void (*hasResources)(qint32, bool&, qint32&);
+    qint32 (*resourceID)(qint32);
+    qint32 node;
+    bool hasPDF;
+    qint32 id;
+};
+
+const NodeCase nodeCases[] = {
+    {HasResources, GetChapterResourceID, 101, true, 6},   // four resources
+    {HasResources, GetChapterResourceID, 120, true, 40},  // first of two
+    {HasResources, GetChapterResourceID, 130, false, 41}, // its resource has no document
+    {HasResources, GetChapterResourceID, 150, false, 0},  // none
+    {HasResources, GetChapterResourceID, 211, false, 0},  // a node of the other library
+    {TypeHasResources, GetTypeResourceID, 211, true, 6},
+    {TypeHasResources, GetTypeResourceID, 201, true, 12},
+    {TypeHasResources, GetTypeResourceID, 220, false, 4},
+    {TypeHasResources, GetTypeResourceID, 200, false, 0},
+    {TypeHasResources, GetTypeResourceID, 101, false, 0},
+};
+
 TEST_F(ResourceLookups, FirstResourceOfANode) {
-    // node, hasPDF, resourceID: the first in the node's own order, not the smallest id
-    const std::tuple<qint32, bool, qint32> chapters[] = {
-        {101, true, 6},   // four resources
-        {120, true, 40},  // first of two
-        {130, false, 41}, // its resource has no document
-        {150, false, 0},  // none
-        {211, false, 0},  // a node of the other library
-    };
-    for (const auto& [node, pdf, id] : chapters) {
-        bool hasPDF = !pdf;
+    for (const NodeCase& c : nodeCases) {
+        bool hasPDF = !c.hasPDF; // both are written in every case
         qint32 resourceID = -5;
-        HasResources(node, hasPDF, resourceID);
-        EXPECT_EQ(std::pair(hasPDF, resourceID), std::pair(pdf, id)) << node;
-        EXPECT_EQ(GetChapterResourceID(node), id) << node;
-    }
-    const std::tuple<qint32, bool, qint32> types[] = {
-        {211, true, 6}, {201, true, 12}, {220, false, 4}, {200, false, 0}, {101, false, 0}};
-    for (const auto& [node, pdf, id] : types) {
-        bool hasPDF = !pdf;
-        qint32 resourceID = -5;
-        TypeHasResources(node, hasPDF, resourceID);
-        EXPECT_EQ(std::pair(hasPDF, resourceID), std::pair(pdf, id)) << node;
-        EXPECT_EQ(GetTypeResourceID(node), id) << node;
+        c.hasResources(c.node, hasPDF, resourceID);
+        EXPECT_EQ(std::pair(hasPDF, resourceID), std::pair(c.hasPDF, c.id)) << c.node;
+        EXPECT_EQ(c.resourceID(c.node), c.id) << c.node;
     }
 }
 
