@@ -8,8 +8,6 @@
 
 namespace rt {
 
-namespace {
-
 QString decodeWindows1252(const QByteArray& bytes) {
     // The bytes 0x80-0x9F of Windows-1252; the rest match Latin-1.
     static const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -23,8 +21,6 @@ QString decodeWindows1252(const QByteArray& bytes) {
     }
     return out;
 }
-
-} // namespace
 
 QString decodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -9,6 +9,9 @@ namespace rt {
 // not valid UTF-8 is read as Windows-1252, so no byte is lost. Error 53 when the file cannot be opened.
 QStringList readTextLines(const QString& path);
 
+// Decodes bytes as Windows-1252, one character a byte (the five bytes it leaves undefined keep their value).
+QString decodeWindows1252(const QByteArray& bytes);
+
 // Decodes bytes as UTF-8 when valid, else as Windows-1252.
 QString decodeText(const QByteArray& bytes);
 
