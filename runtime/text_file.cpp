@@ -32,7 +32,12 @@ QString decodeText(const QByteArray& bytes) {
 QStringList readTextLines(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) throw RuntimeError(53);
-    const QString text = decodeText(file.readAll());
+    QStringList lines = splitLines(decodeText(file.readAll()));
+    if (lines.last().isEmpty()) lines.removeLast(); // the end of the last line starts none
+    return lines;
+}
+
+QStringList splitLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -41,7 +46,7 @@ QStringList readTextLines(const QString& path) {
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
         start = i + 1;
     }
-    if (start < text.size()) lines << text.mid(start);
+    lines << text.mid(start);
     return lines;
 }
 

@@ -2,9 +2,9 @@
 #include "controls/tab/ctlTabIds.h"
 #include "controls/tab/tab_strip.h"
 #include "runtime/com/twips.h"
-#include "runtime/error.h"
 #include "runtime/outside/richtext/rich_text_box.h"
 #include "runtime/testing/counting_event_loop.h"
+#include "runtime/testing/error_of.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -17,14 +17,7 @@ namespace {
 using rt::Value;
 namespace id = ctlTabId;
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
+using rt::errorOf;
 
 class CtlTab : public ::testing::Test {
 public:

@@ -12,7 +12,4 @@ QString plainText(const QTextDocument& doc);
 // Replaces the document's content with unformatted text; CR LF, CR and LF each end a paragraph.
 void setPlainText(QTextDocument& doc, const QString& text);
 
-// The paragraphs of a text that may end its lines with CR LF, CR or LF.
-QStringList paragraphsOf(const QString& text);
-
 } // namespace rt

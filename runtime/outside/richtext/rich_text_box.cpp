@@ -75,7 +75,7 @@ void RichTextBox::setSelText(const QString& text) {
         QTextCursor c = textCursor();
         c.beginEditBlock();
         c.removeSelectedText();
-        const QStringList paragraphs = paragraphsOf(text);
+        const QStringList paragraphs = splitLines(text);
         for (qsizetype i = 0; i < paragraphs.size(); ++i) {
             if (i > 0) c.insertBlock();
             c.insertText(paragraphs[i]);

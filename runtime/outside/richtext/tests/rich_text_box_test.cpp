@@ -1,6 +1,6 @@
 #include "describe.h"
-#include "runtime/error.h"
 #include "runtime/outside/richtext/rich_text_box.h"
+#include "runtime/testing/error_of.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,14 +19,7 @@ void type(QWidget& w, const QString& text) {
     }
 }
 
-int errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
+using rt::errorOf;
 
 TEST(RichTextBox, PlainAndRichText) {
     rt::RichTextBox box;

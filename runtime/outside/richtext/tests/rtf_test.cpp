@@ -15,6 +15,14 @@ struct Case {
     QString description; // as describe() gives it; empty: not checked
 };
 
+// A case's name as a test name.
+const auto caseName = [](const auto& info) {
+    std::string n = info.param.name;
+    for (char& ch : n)
+        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return n;
+};
+
 QTextDocument* read(const QString& rtf) {
     auto* doc = new QTextDocument;
     rt::readRtf(rtf, *doc);
@@ -75,12 +83,7 @@ TEST_P(Documents, ReadAndWrittenBack) {
     EXPECT_EQ(rt::writeRtf(*again), written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rtf, Documents, ::testing::ValuesIn(documents), [](const auto& info) {
-    std::string n = info.param.name;
-    for (char& ch : n)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return n;
-});
+INSTANTIATE_TEST_SUITE_P(Rtf, Documents, ::testing::ValuesIn(documents), caseName);
 
 TEST(RtfWriter, EscapesWhatIsNotPlainAscii) {
     QTextDocument doc;
@@ -132,12 +135,7 @@ TEST_P(MalformedRtf, YieldsTheReadableText) {
     EXPECT_EQ(rt::plainText(*doc), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rtf, MalformedRtf, ::testing::ValuesIn(malformed), [](const auto& info) {
-    std::string n = info.param.name;
-    for (char& ch : n)
-        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return n;
-});
+INSTANTIATE_TEST_SUITE_P(Rtf, MalformedRtf, ::testing::ValuesIn(malformed), caseName);
 
 TEST(RtfReader, BoundsHostileInput) {
     const int depth = 200000;
