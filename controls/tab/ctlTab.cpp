@@ -12,23 +12,24 @@
 namespace {
 
 using rt::CallKind;
+using rt::VarType;
 constexpr int getLet = int(CallKind::Get) | int(CallKind::Let);
 constexpr int method = int(CallKind::Method);
 
 constexpr rt::Member memberTable[] = {
-    {ctlTabId::SelText, "SelText", getLet},
-    {ctlTabId::GetTabIndex, "GetTabIndex", method},
+    {ctlTabId::SelText, "SelText", getLet, VarType::String},
+    {ctlTabId::GetTabIndex, "GetTabIndex", method, VarType::Integer},
     {ctlTabId::SetCaption, "SetCaption", method},
     {ctlTabId::SetRichTextBox, "SetRichTextBox", method},
     {ctlTabId::SetTabIndex, "SetTabIndex", method},
-    {ctlTabId::TEditable, "TEditable", getLet},
-    {ctlTabId::TEnabled, "TEnabled", getLet},
-    {ctlTabId::TNumTabs, "TNumTabs", getLet},
-    {ctlTabId::TShowAllTab, "TShowAllTab", getLet},
+    {ctlTabId::TEditable, "TEditable", getLet, VarType::Boolean},
+    {ctlTabId::TEnabled, "TEnabled", getLet, VarType::Boolean},
+    {ctlTabId::TNumTabs, "TNumTabs", getLet, VarType::Integer},
+    {ctlTabId::TShowAllTab, "TShowAllTab", getLet, VarType::Boolean},
     {ctlTabId::SetText, "SetText", method},
     {ctlTabId::ResetNumTabs, "ResetNumTabs", method},
     {ctlTabId::ResetShowAllTab, "ResetShowAllTab", method},
-    {ctlTabId::GetText, "GetText", method},
+    {ctlTabId::GetText, "GetText", method, VarType::String},
     {ctlTabId::BuildAllTab, "BuildAllTab", method},
     {ctlTabId::ResetEditable, "ResetEditable", method},
     {ctlTabId::ResetEnabled, "ResetEnabled", method},
@@ -369,7 +370,7 @@ void ctlTab::rtb_Change(int index) {
     }
     if (!TShowAllTab_ || index == TNumTabs_) return;
     rt::Args args{rt::Value::integer(qint16(index))};
-    emit raised(ctlTabId::ObjectiveDirty, args);
+    raiseEvent(ctlTabId::ObjectiveDirty, args);
 }
 
 rt::Control* createCtlTab(QWidget* parent) {

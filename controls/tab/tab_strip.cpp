@@ -1,5 +1,6 @@
 #include "tab_strip.h"
 
+#include "runtime/com/event_args.h"
 #include "runtime/error.h"
 
 #include <QKeyEvent>
@@ -42,9 +43,7 @@ protected:
         if (e->type() == QEvent::KeyPress) {
             const auto* k = static_cast<QKeyEvent*>(e);
             if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
-                const Qt::KeyboardModifiers m = k->modifiers();
-                emit tabKey((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-                            (m & Qt::AltModifier ? 4 : 0));
+                emit tabKey(rt::shiftState(k->modifiers()));
                 return true;
             }
         }

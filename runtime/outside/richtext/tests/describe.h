@@ -3,11 +3,6 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <ostream>
-
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
 
 // A document's paragraphs and runs in one line: "<li720 tx1440>" before a paragraph with an indent or
 // tab stops, "[b i ul fs24 c#ff0000 fArial]" before a run with formatting (the font only when it is not
