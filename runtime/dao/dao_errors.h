@@ -20,9 +20,9 @@ constexpr int TableNotFound = 3078;       // input table or query not found
 constexpr int BadBookmark = 3159;
 constexpr int FieldNotUpdatable = 3164;
 constexpr int RecordDeleted = 3167;
-constexpr int BadConnect = 3170;          // a link's connect string names no database
-constexpr int FieldExists = 3191;         // field defined twice
+constexpr int BadConnect = 3170;  // a link's connect string names no database
+constexpr int FieldExists = 3191; // field defined twice
 constexpr int InvalidOperation = 3219;
-constexpr int NotInCollection = 3265;     // unknown query, table definition, field or parameter
-constexpr int ObjectClosed = 3420;        // the database or recordset was closed
+constexpr int NotInCollection = 3265; // unknown query, table definition, field or parameter
+constexpr int ObjectClosed = 3420;    // the database or recordset was closed
 } // namespace rt::dao_error

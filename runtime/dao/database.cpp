@@ -70,7 +70,8 @@ void Database::appendLink(const QString& name, const QString& sourceTable, const
 void Database::appendField(const QString& table, const QString& field, FieldType type, bool required) {
     detail::Connection& c = connection();
     if (!c.tableDefExists(table))
-        throw RuntimeError(NotInCollection, QStringLiteral("Item '%1' not found in this collection.").arg(table));
+        throw RuntimeError(NotInCollection,
+                           QStringLiteral("Item '%1' not found in this collection.").arg(table));
     c.clearStatements();
     c.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
                .arg(detail::quoteName(table), detail::quoteName(field), sqlType(type, required)));
@@ -102,7 +103,8 @@ Recordset Database::openTable(const QString& name) {
 Recordset Database::openSql(const QString& sql, RecordsetType type) {
     detail::Connection& c = connection();
     if (type == RecordsetType::Table)
-        throw RuntimeError(InvalidOperation, QStringLiteral("Invalid operation: a table-type recordset on SQL."));
+        throw RuntimeError(InvalidOperation,
+                           QStringLiteral("Invalid operation: a table-type recordset on SQL."));
     detail::Statement& s = c.programStatement(sql);
     if (sqlite3_column_count(s.stmt) == 0)
         throw RuntimeError(InvalidOperation, QStringLiteral("Invalid operation: the SQL returns no rows."));

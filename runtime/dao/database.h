@@ -29,9 +29,10 @@ public:
 
     // Table definitions: the database's tables and its links. Exists compares the exact name.
     bool tableDefExists(const QString& exactName) const;
-    void deleteTableDef(const QString& name);                                                   // 3265
-    void appendLink(const QString& name, const QString& sourceTable, const QString& connect);  // 3012
-    void appendField(const QString& table, const QString& field, FieldType type, bool required = false); // 3191
+    void deleteTableDef(const QString& name);                                                 // 3265
+    void appendLink(const QString& name, const QString& sourceTable, const QString& connect); // 3012
+    void appendField(const QString& table, const QString& field, FieldType type,
+                     bool required = false); // 3191
 
     Recordset openTable(const QString& name); // 3078 when there is no such table
     Recordset openSql(const QString& sql, RecordsetType type = RecordsetType::Dynaset);

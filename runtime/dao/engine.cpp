@@ -66,7 +66,8 @@ DBEngine& DBEngine::instance() {
 
 Workspace& DBEngine::workspace(int index) {
     if (index != 0)
-        throw RuntimeError(NotInCollection, QStringLiteral("Item %1 not found in this collection.").arg(index));
+        throw RuntimeError(NotInCollection,
+                           QStringLiteral("Item %1 not found in this collection.").arg(index));
     return default_;
 }
 

@@ -20,7 +20,7 @@ public:
     void beginTrans();
     void commitTrans(); // 3034 without a transaction
     void rollback();
-    void close();       // closes every database opened in it
+    void close(); // closes every database opened in it
 
 private:
     friend class DBEngine;

@@ -11,7 +11,8 @@ namespace rt {
 
 using namespace dao_error;
 
-QueryDef::QueryDef(std::shared_ptr<detail::Connection> connection, std::shared_ptr<const detail::QueryText> text)
+QueryDef::QueryDef(std::shared_ptr<detail::Connection> connection,
+                   std::shared_ptr<const detail::QueryText> text)
     : connection_(std::move(connection)), text_(std::move(text)) {}
 
 QString QueryDef::name() const {
@@ -29,7 +30,8 @@ detail::Statement& QueryDef::statement() const {
 void QueryDef::setParameter(int position, const Value& value) {
     const int count = sqlite3_bind_parameter_count(statement().stmt);
     if (position < 0 || position >= count)
-        throw RuntimeError(NotInCollection, QStringLiteral("Item %1 not found in this collection.").arg(position));
+        throw RuntimeError(NotInCollection,
+                           QStringLiteral("Item %1 not found in this collection.").arg(position));
     values_.resize(size_t(count));
     set_.resize(size_t(count));
     values_[size_t(position)] = value;
@@ -57,15 +59,16 @@ std::vector<Value> QueryDef::boundValues() const {
 Recordset QueryDef::open(RecordsetType type) {
     detail::Statement& s = statement();
     if (sqlite3_column_count(s.stmt) == 0 || type == RecordsetType::Table)
-        throw RuntimeError(InvalidOperation, QStringLiteral("Invalid operation: '%1' returns no rows.").arg(name()));
+        throw RuntimeError(InvalidOperation,
+                           QStringLiteral("Invalid operation: '%1' returns no rows.").arg(name()));
     auto data = std::make_shared<detail::RecordsetData>();
     data->connection = connection_;
     data->type = type;
     data->rows = connection_->select(s, boundValues());
     if (type == RecordsetType::Dynaset && !connection_->readOnly()) {
         if (!text_->updateTable.isEmpty())
-            data->target = detail::Connection::targetFor(*data->rows.fields, detail::quoteName(text_->updateTable),
-                                                         text_->updateKey);
+            data->target = detail::Connection::targetFor(
+                *data->rows.fields, detail::quoteName(text_->updateTable), text_->updateKey);
         else if (const detail::Target* t = connection_->derivedTarget(s))
             data->target = *t;
     }

@@ -44,7 +44,8 @@ struct Recordset::State {
     bool atEof() { return live() == 0 || position >= rows().count(); }
     int current() {
         if (atBof() || atEof()) throw RuntimeError(NoCurrentRecord, QStringLiteral("No current record."));
-        if (rows().deleted[size_t(position)]) throw RuntimeError(RecordDeleted, QStringLiteral("Record is deleted."));
+        if (rows().deleted[size_t(position)])
+            throw RuntimeError(RecordDeleted, QStringLiteral("Record is deleted."));
         return position;
     }
     int fieldIndex(QAnyStringView name) const {
@@ -61,7 +62,8 @@ struct Recordset::State {
     }
     void forwardOnly() const {
         if (data->type == RecordsetType::ForwardOnly)
-            throw RuntimeError(InvalidOperation, QStringLiteral("Invalid operation on a forward-only recordset."));
+            throw RuntimeError(InvalidOperation,
+                               QStringLiteral("Invalid operation on a forward-only recordset."));
     }
     Value key(int row) {
         const detail::Target& t = target();
@@ -178,7 +180,8 @@ void Recordset::setField(QAnyStringView name, const Value& value) {
     State& s = state();
     const int index = s.fieldIndex(name);
     if (s.mode == State::Mode::None)
-        throw RuntimeError(UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw RuntimeError(UpdateWithoutEdit,
+                           QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     if (s.target().columns[size_t(index)].isEmpty())
         throw RuntimeError(FieldNotUpdatable,
                            QStringLiteral("Field '%1' cannot be updated.").arg(name.toString()));
@@ -189,7 +192,8 @@ void Recordset::setField(QAnyStringView name, const Value& value) {
 void Recordset::update() {
     State& s = state();
     if (s.mode == State::Mode::None)
-        throw RuntimeError(UpdateWithoutEdit, QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
+        throw RuntimeError(UpdateWithoutEdit,
+                           QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
     const detail::Target& t = s.target();
     QStringList columns;
     std::vector<Value> values;
@@ -212,7 +216,8 @@ void Recordset::update() {
         c.run(c.ownStatement(sql), values);
     } else if (!columns.isEmpty()) {
         QStringList sets;
-        for (qsizetype i = 0; i < columns.size(); ++i) sets << QStringLiteral("%1 = ?%2").arg(columns[i]).arg(i + 1);
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            sets << QStringLiteral("%1 = ?%2").arg(columns[i]).arg(i + 1);
         const int row = s.current();
         values.push_back(s.key(row));
         c.run(c.ownStatement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4")

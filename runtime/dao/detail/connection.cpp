@@ -49,7 +49,8 @@ Connection::Connection(const QString& path, bool exclusive, bool readOnly)
         throw RuntimeError(dao_error::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
     checkHeader(info.absoluteFilePath(), path);
     const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
-    const int rc = sqlite3_open_v2(QFile::encodeName(info.absoluteFilePath()).constData(), &db_, flags, nullptr);
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(info.absoluteFilePath()).constData(), &db_, flags, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = text(sqlite3_errmsg(db_));
         sqlite3_close_v2(db_);
@@ -110,7 +111,8 @@ void Connection::fail(int code) const {
     if (error.number == dao_error::TableNotFound) {
         const QString table = message.mid(message.indexOf(u':') + 1).trimmed().toLower();
         if (const auto it = missing_.find(table); it != missing_.end())
-            error = RuntimeError(dao_error::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(*it));
+            error =
+                RuntimeError(dao_error::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(*it));
     }
     throw error;
 }
@@ -144,7 +146,8 @@ Statement& Connection::prepare(const QString& sql, int hidden) {
     if (!stmt) throw RuntimeError(dao_error::EngineError, QStringLiteral("The SQL text is empty."));
     if (QByteArray(tail).trimmed().size() > 0) {
         sqlite3_finalize(stmt);
-        throw RuntimeError(dao_error::EngineError, QStringLiteral("Characters found after end of SQL statement."));
+        throw RuntimeError(dao_error::EngineError,
+                           QStringLiteral("Characters found after end of SQL statement."));
     }
     auto* statement = new Statement{stmt, hidden, nullptr, false, std::nullopt};
     describe(*statement);
@@ -227,12 +230,14 @@ const Target* Connection::derivedTarget(Statement& statement) {
         bool oneTable = true;
         for (const Column& f : *statement.fields) {
             if (f.table.isEmpty()) continue;
-            if (!source) source = &f;
-            else if (f.table != source->table || f.schema != source->schema) oneTable = false;
+            if (!source)
+                source = &f;
+            else if (f.table != source->table || f.schema != source->schema)
+                oneTable = false;
         }
         if (source && oneTable) {
-            Statement& keys = ownStatement(
-                QStringLiteral("SELECT name, type FROM pragma_table_info(?1, ?2) WHERE pk > 0"));
+            Statement& keys =
+                ownStatement(QStringLiteral("SELECT name, type FROM pragma_table_info(?1, ?2) WHERE pk > 0"));
             const Rows pk = select(keys, {Value(source->table), Value(source->schema)});
             if (pk.count() == 1 && pk.cells[1].toString().compare(u"INTEGER", Qt::CaseInsensitive) == 0) {
                 Columns own;
@@ -257,12 +262,15 @@ std::shared_ptr<const QueryText> Connection::query(const QString& name) {
                             QStringLiteral("Item '%1' not found in this collection.").arg(name));
     };
     if (!mainTableExists(QStringLiteral("_queries"))) throw notFound();
-    Statement& s =
-        ownStatement(QStringLiteral("SELECT name, sql, update_table, update_key FROM _queries WHERE name = ?1"));
+    Statement& s = ownStatement(
+        QStringLiteral("SELECT name, sql, update_table, update_key FROM _queries WHERE name = ?1"));
     const Rows rows = select(s, {Value(name)});
     if (rows.count() == 0) throw notFound();
-    const auto textOf = [&](int i) { return rows.cells[size_t(i)].isNull() ? QString() : rows.cells[size_t(i)].toString(); };
-    auto q = std::make_shared<const QueryText>(QueryText{textOf(0), translateSql(textOf(1)), textOf(2), textOf(3)});
+    const auto textOf = [&](int i) {
+        return rows.cells[size_t(i)].isNull() ? QString() : rows.cells[size_t(i)].toString();
+    };
+    auto q = std::make_shared<const QueryText>(
+        QueryText{textOf(0), translateSql(textOf(1)), textOf(2), textOf(3)});
     queries_.insert(key, q);
     return q;
 }

@@ -32,7 +32,7 @@ struct Target {
 // One prepared statement, kept for the life of the connection.
 struct Statement {
     sqlite3_stmt* stmt = nullptr;
-    int hidden = 0;                       // leading columns that are no fields (the rowid of a table)
+    int hidden = 0; // leading columns that are no fields (the rowid of a table)
     std::shared_ptr<const Columns> fields;
     bool targetDerived = false;
     std::optional<Target> target;
@@ -80,8 +80,7 @@ public:
     void run(Statement& statement, const std::vector<Value>& parameters);
     // Where a select over one table writes, when its integer primary key is among the fields.
     const Target* derivedTarget(Statement& statement);
-    static std::optional<Target> targetFor(const Columns& fields, const QString& table,
-                                           const QString& key);
+    static std::optional<Target> targetFor(const Columns& fields, const QString& table, const QString& key);
 
     std::shared_ptr<const QueryText> query(const QString& name); // 3265 when there is none
 
@@ -107,6 +106,7 @@ private:
     void ensureLinks();
     void attach(const QString& path);
     void detachUnused(const QString& path);
+    bool shadowed(const QString& table, const QString& schema);
     bool mainTableExists(const QString& name);
     static void onUpdate(void* self, int, const char*, const char* table, long long);
 
@@ -119,6 +119,7 @@ private:
     std::vector<Link> links_;
     bool linksPending_ = false;
     QHash<QString, QString> attached_; // linked file -> schema name
+    std::vector<QString> order_;       // the schemas in the order they were attached
     QSet<QString> views_;              // links whose name differs from their source
     QHash<QString, QString> missing_;  // link name (lower case) -> the file that is not there
 };

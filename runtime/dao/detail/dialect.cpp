@@ -11,7 +11,7 @@ namespace {
 qsizetype dateLiteral(const QString& sql, qsizetype at, QDate& date) {
     static const QRegularExpression literal(QStringLiteral("#(\\d{4})-(\\d{1,2})-(\\d{1,2})#"));
     const auto m = literal.match(sql, at, QRegularExpression::NormalMatch,
-                                     QRegularExpression::AnchorAtOffsetMatchOption);
+                                 QRegularExpression::AnchorAtOffsetMatchOption);
     if (!m.hasMatch()) return 0;
     date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
     return date.isValid() ? m.capturedLength() : 0;

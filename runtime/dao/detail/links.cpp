@@ -28,7 +28,8 @@ QString connectPath(const QString& connect) {
 
 void Connection::loadLinks() {
     if (!mainTableExists(QStringLiteral("_links"))) return;
-    const Rows rows = select(ownStatement(QStringLiteral("SELECT name, source_table, connect FROM _links")), {});
+    const Rows rows =
+        select(ownStatement(QStringLiteral("SELECT name, source_table, connect FROM _links")), {});
     for (int r = 0; r < rows.count(); ++r) {
         const auto cell = [&](int c) { return rows.cells[size_t(r * 3 + c)].toString(); };
         links_.push_back({cell(0), cell(1), connectPath(cell(2))});
@@ -46,7 +47,8 @@ void Connection::ensureLinks() {
             continue;
         }
         if (!attached_.contains(file)) attach(file);
-        if (link.name != link.source && !views_.contains(link.name)) {
+        if ((link.name != link.source || shadowed(link.name, attached_.value(file))) &&
+            !views_.contains(link.name)) {
             exec(QStringLiteral("CREATE TEMP VIEW %1 AS SELECT * FROM %2.%3")
                      .arg(quoteName(link.name), quoteName(attached_.value(file)), quoteName(link.source)));
             views_.insert(link.name);
@@ -73,6 +75,21 @@ void Connection::attach(const QString& file) {
     }
     if (rc != SQLITE_DONE && rc != SQLITE_OK) fail(rc);
     attached_.insert(file, schema);
+    order_.push_back(schema);
+}
+
+bool Connection::shadowed(const QString& table, const QString& schema) {
+    // An unqualified name finds the first attached file that has the table; another file attached
+    // earlier with a table of that name would take the link's reads and writes.
+    for (const QString& earlier : order_) {
+        if (earlier == schema) return false;
+        Statement& s =
+            ownStatement(QStringLiteral("SELECT 1 FROM %1.sqlite_master WHERE type IN ('table', 'view') "
+                                        "AND name = ?1 COLLATE NOCASE")
+                             .arg(quoteName(earlier)));
+        if (select(s, {Value(table)}).count() > 0) return true;
+    }
+    return false;
 }
 
 void Connection::detachUnused(const QString& path) {
@@ -81,6 +98,7 @@ void Connection::detachUnused(const QString& path) {
         if (QFileInfo(link.path).absoluteFilePath() == file) return;
     const QString schema = attached_.take(file);
     if (schema.isEmpty()) return;
+    std::erase(order_, schema);
     clearStatements();
     exec(QStringLiteral("DETACH %1").arg(quoteName(schema)));
 }
@@ -100,7 +118,8 @@ void Connection::deleteTableDef(const QString& name) {
         run(ownStatement(QStringLiteral("DELETE FROM _links WHERE name = ?1")), {Value(link.name)});
         links_.erase(it);
         missing_.remove(link.name.toLower());
-        if (views_.remove(link.name)) exec(QStringLiteral("DROP VIEW IF EXISTS temp.%1").arg(quoteName(link.name)));
+        if (views_.remove(link.name))
+            exec(QStringLiteral("DROP VIEW IF EXISTS temp.%1").arg(quoteName(link.name)));
         detachUnused(link.path);
         return;
     }
@@ -109,16 +128,19 @@ void Connection::deleteTableDef(const QString& name) {
         exec(QStringLiteral("DROP TABLE %1").arg(quoteName(name)));
         return;
     }
-    throw RuntimeError(dao_error::NotInCollection, QStringLiteral("Item '%1' not found in this collection.").arg(name));
+    throw RuntimeError(dao_error::NotInCollection,
+                       QStringLiteral("Item '%1' not found in this collection.").arg(name));
 }
 
 void Connection::appendLink(const QString& name, const QString& sourceTable, const QString& connect) {
     const QString path = connectPath(connect);
     if (path.isEmpty())
-        throw RuntimeError(dao_error::BadConnect, QStringLiteral("The connect string '%1' names no database.").arg(connect));
+        throw RuntimeError(dao_error::BadConnect,
+                           QStringLiteral("The connect string '%1' names no database.").arg(connect));
     for (const Link& link : links_)
         if (link.name.compare(name, Qt::CaseInsensitive) == 0)
-            throw RuntimeError(dao_error::ObjectExists, QStringLiteral("Object '%1' already exists.").arg(name));
+            throw RuntimeError(dao_error::ObjectExists,
+                               QStringLiteral("Object '%1' already exists.").arg(name));
     if (mainTableExists(name))
         throw RuntimeError(dao_error::ObjectExists, QStringLiteral("Object '%1' already exists.").arg(name));
     exec(QStringLiteral("CREATE TABLE IF NOT EXISTS _links (name TEXT PRIMARY KEY, "
