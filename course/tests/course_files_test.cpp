@@ -11,7 +11,7 @@
 
 namespace {
 
-using daotest::errorOf;
+using rt::errorOf;
 using rt::Value;
 
 class CourseFiles : public ::testing::Test {

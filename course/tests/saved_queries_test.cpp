@@ -8,7 +8,7 @@
 
 namespace {
 
-using daotest::errorOf;
+using rt::errorOf;
 using rt::Value;
 using namespace rt::dao_error;
 
