@@ -2,6 +2,7 @@
 
 #include "runtime/error.h"
 #include "runtime/message_box.h"
+#include "runtime/text.h"
 #include "runtime/text_file.h"
 #include "runtime/value/value.h"
 
@@ -69,14 +70,6 @@ const Key keys[] = {
     {"RESLIB2LABEL", &R::ResLib2Label},
 };
 
-// Only blanks are trimmed, not tabs.
-QString trimSpaces(const QString& s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == u' ') ++b;
-    while (e > b && s[e - 1] == u' ') --e;
-    return s.mid(b, e - b);
-}
-
 template <class... F> struct Overload : F... { using F::operator()...; };
 
 } // namespace
@@ -84,15 +77,15 @@ template <class... F> struct Overload : F... { using F::operator()...; };
 void ParseConfigLine(const QString& line, const QString& separator) {
     const qsizetype p = line.indexOf(separator);
     if (p < 0) return;
-    const QString key = trimSpaces(line.left(p).toUpper());
-    const QString value = trimSpaces(line.mid(p + separator.size()));
+    const QString key = rt::trimSpaces(line.left(p).toUpper());
+    const QString value = rt::trimSpaces(line.mid(p + separator.size()));
     for (const Key& k : keys) {
         if (key != QLatin1String(k.name)) continue;
         R& s = CourseSettings;
         std::visit(Overload{
                        [&](QString R::*m) { s.*m = value; },
                        [&](qint16 R::*m) { s.*m = rt::roundToInt16(rt::Val(value)); },
-                       [&](bool R::*m) { s.*m = trimSpaces(value).toUpper() == QLatin1String("TRUE"); },
+                       [&](bool R::*m) { s.*m = rt::trimSpaces(value).toUpper() == QLatin1String("TRUE"); },
                        [&](Colour c) {
                            s.*c.text = value;
                            s.*c.value = ParseColour(value);

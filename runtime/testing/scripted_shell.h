@@ -25,7 +25,7 @@ public:
         return next();
     }
     int findExecutable(const QString& file, const QString& dir, QString* program) override {
-        calls.append({"find", file, {}, dir});
+        calls.append({"find", file, {}, dir, {}, 0});
         const int code = next();
         if (program && code > 32) *program = associatedProgram;
         return code;

@@ -1,4 +1,4 @@
-#include "planner/core/format_table.h"
+#include "planner/data/format_table.h"
 #include "runtime/program_folder.h"
 
 #include <QFile>

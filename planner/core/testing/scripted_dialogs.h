@@ -1,0 +1,107 @@
+#pragma once
+
+#include "planner/core/dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+// Dialog doubles that answer from a script and log what was shown ("OpenApp", "NewClass", "Special", ...).
+class ScriptedDialogs : public PlannerDialogs {
+public:
+    struct NewClassScript {
+        qint16 result = 0;           // the dialog's own Result
+        qint16 afterGetFileName = 2; // Result after the save dialog (0: cancelled)
+        QString fileName;
+        QString teacher, subject, period, comments;
+    };
+
+    std::unique_ptr<OpenAppDialog> createOpenApp() override {
+        log << "OpenApp";
+        return std::make_unique<OpenApp>(openAppResult);
+    }
+    std::unique_ptr<NewClassDialog> createNewClass() override {
+        log << "NewClass";
+        return std::make_unique<NewClass>(newClass, log);
+    }
+    std::unique_ptr<SpecialDialog> createSpecial() override {
+        log << "Special";
+        return std::make_unique<Special>(onSpecial);
+    }
+    std::unique_ptr<DeleteLessonDialog> createDeleteLesson() override {
+        log << "DeleteLesson";
+        return std::make_unique<Answering<DeleteLessonDialog>>(next(deleteLessonResults), targetDates);
+    }
+    std::unique_ptr<MoveDayDialog> createMoveDay() override {
+        log << "MoveDay";
+        return std::make_unique<Answering<MoveDayDialog>>(next(moveDayResults), targetDates);
+    }
+    std::unique_ptr<LanguageDialog> createLanguage() override {
+        log << "Language";
+        return std::make_unique<Language>(next(languageResults), resourceTitles);
+    }
+
+    QStringList log;
+    qint16 openAppResult = 0;
+    NewClassScript newClass;
+    std::function<void()> onSpecial;
+    std::deque<qint16> deleteLessonResults, moveDayResults, languageResults;
+    QList<qint32> targetDates;
+    QStringList resourceTitles;
+
+private:
+    static qint16 next(std::deque<qint16>& results) {
+        if (results.empty()) return 0;
+        const qint16 r = results.front();
+        results.pop_front();
+        return r;
+    }
+
+    struct OpenApp : OpenAppDialog {
+        explicit OpenApp(qint16 r) : r(r) {}
+        void showModal() override {}
+        qint16 Result() const override { return r; }
+        qint16 r;
+    };
+    struct NewClass : NewClassDialog {
+        NewClass(NewClassScript s, QStringList& log) : s(std::move(s)), log(log), r(this->s.result) {}
+        void showModal() override {}
+        qint16 Result() const override { return r; }
+        void GetFileName() override {
+            log << "GetFileName";
+            r = s.afterGetFileName;
+            if (r == 0) s.fileName.clear();
+        }
+        QString ClassFileName() const override { return s.fileName; }
+        QString txtTeacher() const override { return s.teacher; }
+        QString txtSubject() const override { return s.subject; }
+        QString txtClass() const override { return s.period; }
+        QString txtComments() const override { return s.comments; }
+        NewClassScript s;
+        QStringList& log;
+        qint16 r;
+    };
+    struct Special : SpecialDialog {
+        explicit Special(std::function<void()> f) : f(std::move(f)) {}
+        void showModal() override {
+            if (f) f();
+        }
+        std::function<void()> f;
+    };
+    template <class Base> struct Answering : Base {
+        Answering(qint16 r, QList<qint32>& dates) : r(r), dates(dates) {}
+        void setTargetDate(qint32 d) override { dates << d; }
+        void showModal() override {}
+        qint16 Result() const override { return r; }
+        qint16 r;
+        QList<qint32>& dates;
+    };
+    struct Language : LanguageDialog {
+        Language(qint16 r, QStringList& titles) : r(r), titles(titles) {}
+        void setResourceTitle(const QString& t) override { titles << t; }
+        void showModal() override {}
+        qint16 Result() const override { return r; }
+        qint16 r;
+        QStringList& titles;
+    };
+};
