@@ -28,16 +28,5 @@ function(lk_use_sample_courses target)
     target_compile_definitions(${target} PRIVATE LK_COURSE_DIR="${LK_COURSE_DIR}" LK_PROGRAM_DIR="${LK_PROGRAM_DIR}")
     add_dependencies(${target} lk_sample_courses)
 endfunction()
+
 include(${CMAKE_CURRENT_LIST_DIR}/LarkspanOcx.cmake)
-
-# The program folder (the planner's executable, the class-file template "CLASS.NEW", "LKFormat.dat",
-# "reports.mdb") and the built sample courses (course/README.md).
-set(LK_PROGRAM_DIR ${PROJECT_BINARY_DIR}/bin)
-set(LK_COURSE_DIR ${PROJECT_BINARY_DIR}/course)
-
-# lk_use_sample_courses(target): the target builds after the sample courses and finds them through
-# LK_COURSE_DIR and LK_PROGRAM_DIR.
-function(lk_use_sample_courses target)
-    target_compile_definitions(${target} PRIVATE LK_COURSE_DIR="${LK_COURSE_DIR}" LK_PROGRAM_DIR="${LK_PROGRAM_DIR}")
-    add_dependencies(${target} lk_sample_courses)
-endfunction()
