@@ -2,75 +2,34 @@
 // loading a day's plan runs (fetch the saved query by name, open, read, close, as the programs do for
 // every look-up), and 1,000 inserts in one transaction through a table-type recordset on a link.
 // Prints the ratio layer / raw of each pair; the goal is 1.5 or less.
+#include "bench_files.h"
+#include "ratio_reporter.h"
 #include "runtime/dao/engine.h"
 #include "runtime/value/date.h"
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <map>
 #include <sqlite3.h>
 
 namespace {
 
-constexpr int planDays = 2000;
+constexpr int dayCount = 2000;
 const QDate firstDay(2027, 1, 4);
 
-struct Files {
-    QTemporaryDir dir;
-    QString course, classFile;
-    Files() {
-        course = dir.filePath(QStringLiteral("course.mdb"));
-        classFile = dir.filePath(QStringLiteral("class.lkc"));
-        QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.mdb"), course);
-        QFile::copy(QStringLiteral(LK_PROGRAM_DIR "/CLASS.NEW"), classFile);
-        sqlite3* db = nullptr;
-        sqlite3_open(QFile::encodeName(classFile).constData(), &db);
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v2(db,
-                           "INSERT INTO LessonPlans (TreeID, LPDate, Title, ItemNumber, blocked, Objective1, "
-                           "Objective2, Objective5) VALUES (12, ?1, 'Air Takes Up Space', '1', 0, "
-                           "'Show that air takes up space.', 'Predict, observe and explain.', NULL)",
-                           -1, &s, nullptr);
-        for (int i = 0; i < planDays; ++i) {
-            const QByteArray day = firstDay.addDays(i).toString(Qt::ISODate).toLatin1();
-            sqlite3_bind_text(s, 1, day.constData(), -1, SQLITE_TRANSIENT);
-            sqlite3_step(s);
-            sqlite3_reset(s);
-        }
-        sqlite3_finalize(s);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        rt::Database d = rt::DBEngine::instance().workspace().openDatabase(course);
-        const QString connect = QStringLiteral(";DATABASE=") + classFile + u';';
-        for (const char* link : {"Class", "LessonPlans", "LessonResources"})
-            d.appendLink(QString::fromLatin1(link), QString::fromLatin1(link), connect);
-    }
-};
+QList<QDate> planDays() {
+    QList<QDate> days;
+    for (int i = 0; i < dayCount; ++i) days << firstDay.addDays(i);
+    return days;
+}
 
-Files& files() {
-    static Files f;
+BenchFiles& files() {
+    static BenchFiles f(planDays());
     return f;
 }
 
 qint32 dayNumber(int i) {
-    return rt::daysFromDate(firstDay.addDays((i * 7919) % planDays));
-}
-
-// The raw side opens the same files the same way: the course database with the class file attached.
-sqlite3* rawConnection() {
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(files().course).constData(), &db);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "ATTACH ?1 AS class", -1, &s, nullptr);
-    const QByteArray path = QFile::encodeName(files().classFile);
-    sqlite3_bind_text(s, 1, path.constData(), -1, SQLITE_TRANSIENT);
-    sqlite3_step(s);
-    sqlite3_finalize(s);
-    return db;
+    return rt::daysFromDate(firstDay.addDays((i * 7919) % dayCount));
 }
 
 void PointQueryLayer(benchmark::State& state) {
@@ -94,7 +53,7 @@ void PointQueryLayer(benchmark::State& state) {
 }
 
 void PointQueryRaw(benchmark::State& state) {
-    sqlite3* db = rawConnection();
+    sqlite3* db = files().rawConnection();
     sqlite3_stmt* s = nullptr;
     sqlite3_prepare_v3(
         db,
@@ -136,7 +95,7 @@ void InsertsLayer(benchmark::State& state) {
             rs.addNew();
             rs.setField("ResourceID", rt::Value::longInt(i + 1));
             rs.setField("TypeID", rt::Value::longInt(2));
-            rs.setField("LessonPlanID", rt::Value::longInt(i % planDays + 1));
+            rs.setField("LessonPlanID", rt::Value::longInt(i % dayCount + 1));
             rs.setField("Title", rt::Value(QStringLiteral("Cup in a Tub")));
             rs.setField("Duration", rt::Value::integer(15));
             rs.setField("SortOrder", rt::Value::integer(qint16(i % 30)));
@@ -153,7 +112,7 @@ void InsertsLayer(benchmark::State& state) {
 }
 
 void InsertsRaw(benchmark::State& state) {
-    sqlite3* db = rawConnection();
+    sqlite3* db = files().rawConnection();
     sqlite3_stmt* s = nullptr;
     sqlite3_prepare_v3(
         db,
@@ -167,7 +126,7 @@ void InsertsRaw(benchmark::State& state) {
                           descript = QStringLiteral("Push a cup into water.");
             sqlite3_bind_int(s, 1, i + 1);
             sqlite3_bind_int(s, 2, 2);
-            sqlite3_bind_int(s, 3, i % planDays + 1);
+            sqlite3_bind_int(s, 3, i % dayCount + 1);
             sqlite3_bind_text16(s, 4, title.utf16(), int(title.size() * 2), SQLITE_TRANSIENT);
             sqlite3_bind_int(s, 5, 15);
             sqlite3_bind_int(s, 6, i % 30);
@@ -190,19 +149,6 @@ BENCHMARK(PointQueryRaw);
 BENCHMARK(InsertsLayer)->Unit(benchmark::kMillisecond);
 BENCHMARK(InsertsRaw)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::pair<double, double>> seconds; // real, CPU
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& r : runs)
-            if (r.iterations > 0 && r.run_type == Run::RT_Iteration)
-                seconds[r.run_name.function_name] = {r.real_accumulated_time / double(r.iterations),
-                                                     r.cpu_accumulated_time / double(r.iterations)};
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -211,13 +157,8 @@ int main(int argc, char** argv) {
     files();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* pair : {"PointQuery", "Inserts"}) {
-        const std::string name(pair);
-        const auto layer = reporter.seconds[name + "Layer"], raw = reporter.seconds[name + "Raw"];
-        if (raw.first > 0 && raw.second > 0)
-            std::printf("%-10s layer / raw: %.2f real time, %.2f CPU time (goal: 1.5 or less)\n", pair,
-                        layer.first / raw.first, layer.second / raw.second);
-    }
+    for (const std::string pair : {"PointQuery", "Inserts"})
+        reporter.printRatio(pair + " layer / raw", pair + "Layer", pair + "Raw", "(goal: 1.5 or less)");
     rt::DBEngine::instance().workspace().close();
     benchmark::Shutdown();
     return 0;
