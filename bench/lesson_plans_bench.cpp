@@ -1,15 +1,10 @@
 // Loading a day's plan (GetLessonPlanForDate) and testing a day (IsLessonScheduled) through the planner's
 // procedures, each against the raw prepared SQLite statement that reads the same row, over a school year
 // of plans (one each weekday of 52 weeks). Prints the ratio procedure / raw of each pair.
-#include "bench_files.h"
-#include "planner/data/course_database.h"
 #include "planner/data/lesson_plans.h"
-#include "ratio_reporter.h"
-#include "runtime/dao/engine.h"
+#include "planner_bench.h"
 #include "runtime/value/date.h"
-#include "shared/course_settings.h"
 
-#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace {
@@ -129,16 +124,8 @@ BENCHMARK(IsScheduledRaw);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    CourseSettings.DBVersion = QStringLiteral("0101");
-    CourseDB = rt::DBEngine::instance().workspace().openDatabase(files().course);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const std::string pair : {"LoadPlan", "IsScheduled"})
-        reporter.printRatio(pair + " procedure / raw", pair + "Procedure", pair + "Raw");
-    CourseDB = rt::Database();
-    rt::DBEngine::instance().workspace().close();
-    benchmark::Shutdown();
-    return 0;
+    return runPlannerBenchmarks(argc, argv, files, [](RatioReporter& reporter) {
+        for (const std::string pair : {"LoadPlan", "IsScheduled"})
+            reporter.printRatio(pair + " procedure / raw", pair + "Procedure", pair + "Raw");
+    });
 }

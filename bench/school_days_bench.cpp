@@ -2,15 +2,10 @@
 // (PushLessonsForward) and pulled back (PullLessonsBack) on a class file on disk, each against the one
 // SQL UPDATE that moves the same rows to the same days. Prints the time of each and the ratio; the goal
 // is 50 ms or less for each operation.
-#include "bench_files.h"
 #include "planner/core/lesson_shifting.h"
-#include "planner/data/course_database.h"
-#include "ratio_reporter.h"
-#include "runtime/dao/engine.h"
+#include "planner_bench.h"
 #include "runtime/value/date.h"
-#include "shared/course_settings.h"
 
-#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace {
@@ -85,19 +80,11 @@ BENCHMARK(PullBackUpdate)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    CourseSettings.DBVersion = QStringLiteral("0101");
-    CourseDB = rt::DBEngine::instance().workspace().openDatabase(files().course);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const std::string op : {"PushForward", "PullBack"}) {
-        std::printf("%-28s %.1f ms (goal: 50 ms or less)\n", (op + ':').c_str(),
-                    reporter.seconds[op].real * 1e3);
-        reporter.printRatio(op + " / one UPDATE", op, op + "Update");
-    }
-    CourseDB = rt::Database();
-    rt::DBEngine::instance().workspace().close();
-    benchmark::Shutdown();
-    return 0;
+    return runPlannerBenchmarks(argc, argv, files, [](RatioReporter& reporter) {
+        for (const std::string op : {"PushForward", "PullBack"}) {
+            std::printf("%-28s %.1f ms (goal: 50 ms or less)\n", (op + ':').c_str(),
+                        reporter.seconds[op].real * 1e3);
+            reporter.printRatio(op + " / one UPDATE", op, op + "Update");
+        }
+    });
 }
