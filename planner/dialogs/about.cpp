@@ -54,6 +54,7 @@ frmAbout::frmAbout() {
     // The text is a document installed beside the program: without it the box stays empty.
     try {
         rtb1->loadFile(rt::programFolder() + QStringLiteral("/bwabout.rtf"));
+        rtb1->setSelStart(0);
     } catch (const rt::RuntimeError&) {
     }
     lblInfo->setText(CourseSettings.AppTitle + QStringLiteral(" v. ") + version(false) + u'\n' +

@@ -25,6 +25,7 @@ ResourceDetails::ResourceDetails(QWidget* parent) : ModalDialog(0, parent) {
     for (QLineEdit* box : {txtTitle_, txtType_, txtTime_}) box->setReadOnly(true);
     txtDescription_->setReadOnly(true);
     txtDescription_->setTabChangesFocus(true);
+    txtDescription_->setFixedHeight(txtDescription_->fontMetrics().lineSpacing() * 5);
     txtTime_->setMaximumWidth(txtTime_->fontMetrics().horizontalAdvance(u'0') * 8);
 
     auto* layout = new QFormLayout(this);
