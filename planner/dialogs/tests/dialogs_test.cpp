@@ -31,16 +31,6 @@ QString text(QWidget& dialog, const char* name, int index = 0) {
     return {};
 }
 
-// Shows a dialog modally, lets `step` answer it, and gives its Result.
-template <class D> qint16 answer(D& dialog, ModalDriver::Step step) {
-    ModalDriver driver;
-    driver.then(std::move(step));
-    dialog.showModal();
-    EXPECT_TRUE(driver.done());
-    EXPECT_FALSE(dialog.isVisible());
-    return dialog.Result();
-}
-
 struct ResultCase {
     const char* what;
     ModalDriver::Step step;
@@ -51,7 +41,7 @@ template <class D> void expectResults(const QList<ResultCase>& cases) {
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.what);
         D dialog;
-        EXPECT_EQ(answer(dialog, c.step), c.expected);
+        EXPECT_EQ(answered(dialog, c.step), c.expected);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 
 // Drives the modal dialogs a test opens: each step runs on the next modal dialog that is shown, in
 // order, from inside its modal loop. A modal dialog that no step is left for fails the test and is
@@ -39,3 +40,13 @@ ModalDriver::Step closeByFrame();
 ModalDriver::Step pressEscape();
 // The steps one after the other, on the same dialog.
 ModalDriver::Step steps(std::initializer_list<ModalDriver::Step> list);
+
+// Shows the dialog modally, lets `step` answer it, and gives its Result once it has closed.
+template <class D> qint16 answered(D& dialog, ModalDriver::Step step) {
+    ModalDriver driver;
+    driver.then(std::move(step));
+    dialog.showModal();
+    EXPECT_TRUE(driver.done());
+    EXPECT_FALSE(dialog.isVisible());
+    return dialog.Result();
+}

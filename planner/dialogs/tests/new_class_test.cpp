@@ -19,14 +19,7 @@ class NewClassTest : public ::testing::Test {
 protected:
     void TearDown() override { ClassFilePath.clear(); }
 
-    qint16 answer(ModalDriver::Step step) {
-        ModalDriver driver;
-        driver.then(std::move(step));
-        dialog.showModal();
-        EXPECT_TRUE(driver.done());
-        EXPECT_FALSE(dialog.isVisible());
-        return dialog.Result();
-    }
+    qint16 answer(ModalDriver::Step step) { return answered(dialog, std::move(step)); }
     QLineEdit* box(const char* name) { return control<QLineEdit>(dialog, name); }
     QStringList shown() const {
         QStringList out;
@@ -66,11 +59,7 @@ TEST_F(NewClassTest, Results) {
                                      {"Esc", pressEscape(), 0}}) {
         SCOPED_TRACE(c.what);
         NewClass d(msg, files);
-        ModalDriver driver;
-        driver.then(c.step);
-        d.showModal();
-        EXPECT_TRUE(driver.done());
-        EXPECT_EQ(d.Result(), c.expected);
+        EXPECT_EQ(answered(d, c.step), c.expected);
     }
 }
 

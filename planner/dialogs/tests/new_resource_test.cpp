@@ -15,13 +15,7 @@ namespace {
 
 class NewResourceTest : public ::testing::Test {
 protected:
-    qint16 answer(ModalDriver::Step step) {
-        ModalDriver driver;
-        driver.then(std::move(step));
-        dialog.showModal();
-        EXPECT_TRUE(driver.done());
-        return dialog.Result();
-    }
+    qint16 answer(ModalDriver::Step step) { return answered(dialog, std::move(step)); }
 
     rt::RecordingMessageBox msg;
     NewResource dialog{msg};
@@ -46,10 +40,7 @@ TEST_F(NewResourceTest, TextsAndResults) {
              {"Cancel", click("cmdCancel")}, {"frame", closeByFrame()}, {"Esc", pressEscape()}}) {
         SCOPED_TRACE(what);
         NewResource d(msg);
-        ModalDriver driver;
-        driver.then(step);
-        d.showModal();
-        EXPECT_EQ(d.Result(), 2);
+        EXPECT_EQ(answered(d, step), 2);
     }
 }
 

@@ -92,11 +92,7 @@ TEST_F(PrintOptionsTest, ResultsAndTheChoiceTheCallerReads) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         PrintOptions dialog(msg, printer);
-        ModalDriver driver;
-        driver.then(c.step);
-        dialog.showModal();
-        EXPECT_TRUE(driver.done());
-        EXPECT_EQ(dialog.Result(), c.result);
+        EXPECT_EQ(answered(dialog, c.step), c.result);
         EXPECT_EQ(dialog.PrintChoice(), c.choice);
         EXPECT_EQ(boxes(dialog), c.boxes);
     }
