@@ -25,8 +25,7 @@ ClassInfo::ClassInfo(QWidget* parent) : ModalDialog(2, parent) {
                       txtComments_, cmdOK, cmdCancel});
     for (QWidget* box : std::initializer_list<QWidget*>{txtTeacher_, txtClass_, txtSubject_, txtComments_})
         selectAllOnFocus(box);
-    txtComments_->setTabChangesFocus(true);
-    txtComments_->setFixedHeight(txtComments_->fontMetrics().lineSpacing() * 4);
+    multiLineBox(txtComments_, 4);
 
     auto* layout = new QFormLayout(this);
     layout->addRow(Label1[0], txtTeacher_);

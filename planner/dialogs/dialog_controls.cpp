@@ -2,7 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -28,6 +30,12 @@ void localizeControls(std::initializer_list<QObject*> controls) {
 
 void selectAllOnFocus(QWidget* box) {
     box->installEventFilter(new SelectAllOnFocus(box));
+}
+
+void multiLineBox(QPlainTextEdit* box, int lines) {
+    box->setTabChangesFocus(true);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * lines + 2 * box->frameWidth() +
+                        static_cast<int>(2 * box->document()->documentMargin()));
 }
 
 QDialogButtonBox*

@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <utility>
 
+class QPlainTextEdit;
 class QPushButton;
 
 // A control as a dialog designs it: its name, and the string-table number that it holds until the
@@ -25,6 +26,9 @@ void localizeControls(std::initializer_list<QObject*> controls);
 
 // A text box that selects its whole text when it gets the focus, so that typing replaces a prompt.
 void selectAllOnFocus(QWidget* box);
+
+// A text box of several lines in a dialog: `lines` high, and Tab moves on to the next control.
+void multiLineBox(QPlainTextEdit* box, int lines);
 
 // The dialog's buttons in a row, placed by their roles in the desktop's order; the first accepting one is
 // the default button. The buttons' own handlers do the work.

@@ -33,8 +33,7 @@ NewClass::NewClass(rt::MessageBox& msg, rt::CommonDialog& dlgClass, QWidget* par
                       cmdOK, cmdSpecial, cmdCancel});
     for (QWidget* box : std::initializer_list<QWidget*>{txtTeacher_, txtClass_, txtSubject_, txtComments_})
         selectAllOnFocus(box);
-    txtComments_->setTabChangesFocus(true);
-    txtComments_->setFixedHeight(txtComments_->fontMetrics().lineSpacing() * 4);
+    multiLineBox(txtComments_, 4);
 
     auto* layout = new QFormLayout(this);
     layout->addRow(Label1, txtTeacher_);

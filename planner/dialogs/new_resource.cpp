@@ -35,8 +35,7 @@ NewResource::NewResource(rt::MessageBox& msg, QWidget* parent) : ModalDialog(2, 
     txtMinutes_->installEventFilter(this);
     txtMinutes_->setMaximumWidth(txtMinutes_->fontMetrics().horizontalAdvance(u'0') * 8);
     lbTypes_->setFixedHeight(lbTypes_->fontMetrics().lineSpacing() * 4);
-    txtDescription_->setTabChangesFocus(true);
-    txtDescription_->setFixedHeight(txtDescription_->fontMetrics().lineSpacing() * 5);
+    multiLineBox(txtDescription_, 5);
     Label1[0]->setWordWrap(true);
 
     auto* layout = new QFormLayout(this);

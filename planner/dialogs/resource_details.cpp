@@ -24,8 +24,7 @@ ResourceDetails::ResourceDetails(QWidget* parent) : ModalDialog(0, parent) {
     // Nothing typed here would be kept: the boxes only show.
     for (QLineEdit* box : {txtTitle_, txtType_, txtTime_}) box->setReadOnly(true);
     txtDescription_->setReadOnly(true);
-    txtDescription_->setTabChangesFocus(true);
-    txtDescription_->setFixedHeight(txtDescription_->fontMetrics().lineSpacing() * 5);
+    multiLineBox(txtDescription_, 5);
     txtTime_->setMaximumWidth(txtTime_->fontMetrics().horizontalAdvance(u'0') * 8);
 
     auto* layout = new QFormLayout(this);
