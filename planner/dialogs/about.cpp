@@ -47,7 +47,7 @@ frmAbout::frmAbout() {
     imgHidden = designed<ImageControl>(this, "imgHidden");
     auto* Image1 = designed<ImageControl>(this, "Image1");
     auto* cmdOK = designed<QPushButton>(this, "cmdOK");
-    cmdOK->setText(tr("OK"));
+    cmdOK->setText(QStringLiteral("OK"));
     cmdOK->setDefault(true);
 
     rtb1->setLocked(true);
