@@ -4,6 +4,7 @@
 #include "runtime/com/twips.h"
 #include "runtime/error.h"
 #include "runtime/outside/richtext/rich_text_box.h"
+#include "runtime/text.h"
 #include "tab_strip.h"
 
 #include <QResizeEvent>
@@ -38,14 +39,6 @@ constexpr rt::Member memberTable[] = {
 constexpr int pageCount = 7;
 constexpr int maxObjectiveTabs = 6;
 const QString allCaption = QStringLiteral("All");
-
-// Leading and trailing blanks only, as captions are compared and headed.
-QString trimBlanks(const QString& s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == u' ') ++b;
-    while (e > b && s[e - 1] == u' ') --e;
-    return s.mid(b, e - b);
-}
 
 QString tabKey(int index) {
     return QStringLiteral("Tab%1").arg(index);
@@ -301,7 +294,7 @@ void ctlTab::ResetShowAllTab(bool show) {
     {
         const QSignalBlocker quiet(strip_);
         const int last = strip_->count();
-        const bool hasAll = last > 0 && trimBlanks(strip_->caption(last)) == allCaption;
+        const bool hasAll = last > 0 && rt::trimSpaces(strip_->caption(last)) == allCaption;
         if (hasAll && !show) {
             strip_->remove(last);
         } else if (!hasAll && show) {
@@ -326,7 +319,7 @@ void ctlTab::BuildAllTab() {
     if (n == 0) return;
     QString s;
     for (int i = 1; i < n; ++i)
-        s += trimBlanks(strip_->caption(i)).toUpper() + QStringLiteral("\r\n") + rtb(i).text() +
+        s += rt::trimSpaces(strip_->caption(i)).toUpper() + QStringLiteral("\r\n") + rtb(i).text() +
              QStringLiteral("\r\n\r\n");
     rtb(n).setText(s);
 }

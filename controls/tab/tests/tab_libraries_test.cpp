@@ -3,20 +3,14 @@
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
 #include "runtime/settings.h"
+#include "runtime/testing/library_entry.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-template <typename Fn> Fn entry(const QString& library, const char* name) {
-    QLibrary lib(library);
-    if (!lib.load()) throw std::runtime_error(lib.errorString().toStdString());
-    return reinterpret_cast<Fn>(lib.resolve(name));
-}
 
 TEST(TabLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
     QTemporaryDir dir;
@@ -25,7 +19,7 @@ TEST(TabLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
     const QString cvTab = QFileInfo(CVTAB_OCX).canonicalFilePath();
     const QString lkTab = QFileInfo(LKTAB_OCX).canonicalFilePath();
     for (const QString& library : {cvTab, lkTab})
-        ASSERT_EQ(entry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
+        ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
     qunsetenv("LARKSPAN_SETTINGS");
 
     rt::IniSettings settings(file);
@@ -43,14 +37,14 @@ TEST(TabLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
         ASSERT_NE(tab, nullptr) << progId;
         EXPECT_EQ(tab->parentWidget(), &form);
         const QString library = registry.library(registry.classId(progId));
-        EXPECT_EQ(entry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")(), rt::S_FALSE);
+        EXPECT_EQ(rt::libraryEntry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")(), rt::S_FALSE);
         // The editor's set-up by id.
         rt::let(*tab, ctlTabId::TNumTabs, rt::Value::integer(2));
         rt::call(*tab, ctlTabId::SetText, {rt::Value::integer(1), rt::Value("{\\rtf1 Goal}")});
         EXPECT_EQ(rt::call(*tab, ctlTabId::GetText, {rt::Value::integer(1), rt::Value::boolean(false)}),
                   "Goal");
         delete tab;
-        EXPECT_EQ(entry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")(), rt::S_OK);
+        EXPECT_EQ(rt::libraryEntry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")(), rt::S_OK);
     }
 }
 

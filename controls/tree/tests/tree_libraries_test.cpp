@@ -3,19 +3,13 @@
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
 #include "runtime/settings.h"
+#include "runtime/testing/library_entry.h"
 
 #include <QFileInfo>
-#include <QLibrary>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-template <typename Fn> Fn entry(const QString& library, const char* name) {
-    QLibrary lib(library);
-    if (!lib.load()) throw std::runtime_error(lib.errorString().toStdString());
-    return reinterpret_cast<Fn>(lib.resolve(name));
-}
 
 TEST(TreeLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
     QTemporaryDir dir;
@@ -24,7 +18,7 @@ TEST(TreeLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
     const QString cvTree = QFileInfo(CVTREE_OCX).canonicalFilePath();
     const QString lkTree = QFileInfo(LKTREE_OCX).canonicalFilePath();
     for (const QString& library : {cvTree, lkTree})
-        ASSERT_EQ(entry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
+        ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
     qunsetenv("LARKSPAN_SETTINGS");
 
     rt::IniSettings settings(file);
@@ -41,9 +35,9 @@ TEST(TreeLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
         rt::Control* tree = registry.create(progId, &form);
         ASSERT_NE(tree, nullptr) << progId;
         EXPECT_EQ(tree->parentWidget(), &form);
-        EXPECT_EQ(
-            entry<rt::DllCanUnloadNowFn>(registry.library(registry.classId(progId)), "DllCanUnloadNow")(),
-            rt::S_FALSE);
+        EXPECT_EQ(rt::libraryEntry<rt::DllCanUnloadNowFn>(registry.library(registry.classId(progId)),
+                                                          "DllCanUnloadNow")(),
+                  rt::S_FALSE);
         // The editor builds and trims its tree by id.
         rt::call(*tree, ctlTreeId::AddPrimaryNode, {"K1", "Unit 1"});
         rt::call(*tree, ctlTreeId::AddNode, {"K1", "D1", "D1"});

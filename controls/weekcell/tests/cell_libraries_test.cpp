@@ -4,11 +4,11 @@
 #include "runtime/com/control.h"
 #include "runtime/error.h"
 #include "runtime/settings.h"
+#include "runtime/testing/library_entry.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLibrary>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,14 +21,8 @@ namespace {
 const QString cvCell = QFileInfo(CVCELL_OCX).canonicalFilePath();
 const QString tfCell = QFileInfo(TFWEEKVIEWCELL_OCX).canonicalFilePath();
 
-template <typename Fn> Fn entry(const QString& library, const char* name) {
-    QLibrary lib(library);
-    if (!lib.load()) throw std::runtime_error(lib.errorString().toStdString());
-    return reinterpret_cast<Fn>(lib.resolve(name));
-}
-
 rt::HResult canUnloadNow(const QString& library) {
-    return entry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")();
+    return rt::libraryEntry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")();
 }
 
 // Each test registers into a settings file of its own.
@@ -43,7 +37,7 @@ struct Libraries : testing::Test {
 
 TEST_F(Libraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
     for (const QString& library : {cvCell, tfCell})
-        ASSERT_EQ(entry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
+        ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
     const QUuid cvId = registry.classId("CVCell.WeekViewCell");
     const QUuid tfId = registry.classId("TFWeekViewCell.WeekViewCell");
     EXPECT_FALSE(cvId.isNull());
@@ -79,7 +73,7 @@ TEST_F(Libraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
 }
 
 TEST_F(Libraries, AClassTheLibraryDoesNotMakeIs429) {
-    ASSERT_EQ(entry<rt::DllRegisterServerFn>(cvCell, "DllRegisterServer")(), rt::S_OK);
+    ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(cvCell, "DllRegisterServer")(), rt::S_OK);
     const QUuid cvId = registry.classId("CVCell.WeekViewCell");
     registry.enter("CVCell.WeekViewCell", cvId, tfCell, "1.01");
     try {
@@ -90,7 +84,7 @@ TEST_F(Libraries, AClassTheLibraryDoesNotMakeIs429) {
         EXPECT_TRUE(e.description.contains("does not provide the class")) << e.description.toStdString();
     }
     void* factory = nullptr;
-    const auto getClassObject = entry<rt::DllGetClassObjectFn>(tfCell, "DllGetClassObject");
+    const auto getClassObject = rt::libraryEntry<rt::DllGetClassObjectFn>(tfCell, "DllGetClassObject");
     EXPECT_EQ(getClassObject(cvId, QUuid(), &factory), rt::CLASS_E_CLASSNOTAVAILABLE);
 }
 
