@@ -1,11 +1,19 @@
 #include "special.h"
 
 #include "dialog_controls.h"
+#include "planner/core/date_captions.h"
+#include "planner/core/lesson_shifting.h"
 #include "planner/core/planner.h"
+#include "planner/core/school_days.h"
+#include "planner/data/lesson_plans.h"
 #include "planner/ui/window_helpers.h"
 #include "resources/pictures.h"
+#include "runtime/error.h"
+#include "runtime/message_box.h"
+#include "runtime/outside/calendar/calendar_ids.h"
 #include "runtime/outside/calendar/month_calendar.h"
 #include "runtime/strings.h"
+#include "shared/course_settings.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -57,4 +65,39 @@ Special::Special(rt::MessageBox& msg, PlannerDialogs& dialogs, QWidget* parent)
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void Special::cmdAdd_Click() {}
+void Special::cmdAdd_Click() {
+    try {
+        const qint32 d = rt::get(*SSMonth1, rt::ssMonthId::Date).toDate();
+        const QString type = cboSpecial->currentText(), comment = Text1->text();
+        bool scheduled = false, blocked = false;
+        IsLessonScheduled(d, scheduled, blocked);
+        if (blocked) {
+            msg_.show({"There is already a special day on " + FormatDate(d, "dddd, mmmm dd") +
+                           ". Please remove it before adding another on the same day.",
+                       CourseSettings.AppTitle});
+            return;
+        }
+        if (scheduled) {
+            switch (AskMoveDay(dialogs_, d)) {
+            case 1:
+                BlockedDays = {0};
+                PushLessonsForward(d, 1);
+                break;
+            case 0: {
+                LessonPlanRecord plan;
+                ResetLessonRecord(plan);
+                GetLessonPlanForDate(d, plan);
+                DeleteLessonPlan(plan.LessonPlanID);
+                break;
+            }
+            default: return;
+            }
+        }
+        AddSpecialDay(d, type, comment);
+        msg_.show({QStringLiteral("Special Day has been inserted."), QStringLiteral("Special Day")});
+    } catch (const rt::RuntimeError& e) {
+        // A failed write leaves the dialog open with the class as the failure left it, and says why.
+        msg_.show({"The special day could not be inserted: " + e.description, CourseSettings.AppTitle,
+                   rt::MbButtons::Ok, rt::MbIcon::Exclamation});
+    }
+}

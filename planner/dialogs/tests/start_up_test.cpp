@@ -2,11 +2,14 @@
 #include "planner/core/class_files.h"
 #include "planner/core/testing/recording_main_window.h"
 #include "planner/data/course_database.h"
+#include "planner/data/lesson_plans.h"
 #include "planner/data/testing/course_fixture.h"
 #include "planner/dialogs/qt_planner_dialogs.h"
 #include "runtime/clock.h"
+#include "runtime/outside/calendar/month_calendar.h"
 #include "runtime/value/date.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -84,12 +87,20 @@ TEST_F(StartUpWithDialogs, ANewClassWithItsCalendar) {
         .then(fillNewClass("cmdSpecial"))
         .then([&](QWidget& w) {
             classOpenInCalendar = ClassTablesAttached && ClassFilePath == path("geography.lkc");
+            w.findChild<rt::MonthCalendar*>("SSMonth1")->setDate(rt::daysFromDate(QDate(2027, 1, 15)));
+            control<QComboBox>(w, "cboSpecial")->setCurrentText("Holiday");
+            click("cmdAdd")(w);
             click("cmdClose")(w);
         });
     EXPECT_TRUE(start());
     EXPECT_TRUE(classOpenInCalendar);
     EXPECT_EQ(ClassTeacher, "Ms. Okafor");
-    EXPECT_EQ(lastMessageTitle(), "Create a new class");
+    bool scheduled = false, blocked = false;
+    IsLessonScheduled(rt::daysFromDate(QDate(2027, 1, 15)), scheduled, blocked);
+    EXPECT_TRUE(blocked);
+    QStringList titles;
+    for (const rt::MbRequest& r : msg.shown) titles << *r.title;
+    EXPECT_EQ(titles, (QStringList{"Special Day", "Create a new class"}));
 }
 
 TEST_F(StartUpWithDialogs, ANewClassCancelledInTheSaveDialog) {
