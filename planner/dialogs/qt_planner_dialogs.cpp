@@ -1,5 +1,8 @@
 #include "qt_planner_dialogs.h"
 
+#include "planner/core/resource_documents.h"
+#include "runtime/program_folder.h"
+
 #include "delete_lesson.h"
 #include "language.h"
 #include "move_day.h"
@@ -17,7 +20,12 @@ std::unique_ptr<NewClassDialog> QtPlannerDialogs::createNewClass() {
 }
 
 std::unique_ptr<SpecialDialog> QtPlannerDialogs::createSpecial() {
-    return std::make_unique<Special>(platform_.msg, *this);
+    auto special = std::make_unique<Special>(platform_.msg, *this);
+    special->onHelp = [this] {
+        Planner planner{platform_, *this, nullptr, {}};
+        OpenDocument(planner, rt::programFolder() + QStringLiteral("/makelp.pdf"));
+    };
+    return special;
 }
 
 std::unique_ptr<DeleteLessonDialog> QtPlannerDialogs::createDeleteLesson() {

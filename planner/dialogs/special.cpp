@@ -63,6 +63,9 @@ Special::Special(rt::MessageBox& msg, PlannerDialogs& dialogs, QWidget* parent)
 
     connect(cmdAdd, &QPushButton::clicked, this, &Special::cmdAdd_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::hide);
+    connect(cmdHelp, &QPushButton::clicked, this, [this] {
+        if (onHelp) onHelp();
+    });
 }
 
 void Special::cmdAdd_Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "modal_dialog.h"
 #include "planner/core/dialogs.h"
 
@@ -19,6 +21,9 @@ public:
     Special(rt::MessageBox& msg, PlannerDialogs& dialogs, QWidget* parent = nullptr);
 
     void showModal() override { exec(); }
+
+    // What the Help button opens.
+    std::function<void()> onHelp;
 
 private:
     void cmdAdd_Click();

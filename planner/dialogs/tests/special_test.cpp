@@ -11,6 +11,7 @@
 #include "shared/course_settings.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -163,6 +164,22 @@ TEST_F(SpecialTest, AFailedWriteIsToldAndTheDialogStays) {
     EXPECT_TRUE(msg.shown[0].text.startsWith("The special day could not be inserted: "));
     EXPECT_EQ(msg.shown[0].title, "Sample Course");
     EXPECT_TRUE(special->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SpecialTest, HelpOpensTheDocumentBesideTheProgram) {
+    const std::unique_ptr<SpecialDialog> made = plannerDialogs.createSpecial();
+    auto* dialog = dynamic_cast<Special*>(made.get());
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QPushButton*>("cmdHelp")->click();
+    ASSERT_EQ(shell.calls.size(), 1);
+    EXPECT_EQ(shell.calls[0].what, "open");
+    EXPECT_EQ(shell.calls[0].file, QStringLiteral(LK_PROGRAM_DIR "/makelp.pdf"));
+    EXPECT_TRUE(QFile::exists(shell.calls[0].file));
+    EXPECT_TRUE(msg.shown.isEmpty());
 }
 
 } // namespace
