@@ -3,7 +3,7 @@
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
 #include "runtime/settings.h"
-#include "runtime/testing/library_entry.h"
+#include "runtime/testing/control_libraries.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,43 +12,27 @@
 
 namespace {
 
-TEST(TabLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("settings.ini");
-    qputenv("LARKSPAN_SETTINGS", file.toLocal8Bit());
-    const QString cvTab = QFileInfo(CVTAB_OCX).canonicalFilePath();
-    const QString lkTab = QFileInfo(LKTAB_OCX).canonicalFilePath();
-    for (const QString& library : {cvTab, lkTab})
-        ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
-    qunsetenv("LARKSPAN_SETTINGS");
+using TabLibraries = rt::ControlLibraries;
 
-    rt::IniSettings settings(file);
-    rt::ComponentRegistry registry(settings);
-    const QUuid cvId = registry.classId("CVTab.ctlTab");
-    const QUuid lkId = registry.classId("LKTab.ctlTab");
-    EXPECT_FALSE(cvId.isNull());
-    EXPECT_NE(cvId, lkId);
-    EXPECT_EQ(registry.library(cvId), cvTab);
-    EXPECT_EQ(registry.library(lkId), lkTab);
-
+TEST_F(TabLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
+    registerBothBuilds({CVTAB_OCX, "CVTab.ctlTab"}, {LKTAB_OCX, "LKTab.ctlTab"});
     QWidget form;
     for (const char* progId : {"CVTab.ctlTab", "LKTab.ctlTab"}) {
         rt::Control* tab = registry.create(progId, &form);
         ASSERT_NE(tab, nullptr) << progId;
         EXPECT_EQ(tab->parentWidget(), &form);
-        const QString library = registry.library(registry.classId(progId));
-        EXPECT_EQ(rt::libraryEntry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")(), rt::S_FALSE);
+        EXPECT_EQ(canUnloadNow(progId), rt::S_FALSE);
         // The editor's set-up by id.
         rt::let(*tab, ctlTabId::TNumTabs, rt::Value::integer(2));
         rt::call(*tab, ctlTabId::SetText, {rt::Value::integer(1), rt::Value("{\\rtf1 Goal}")});
         EXPECT_EQ(rt::call(*tab, ctlTabId::GetText, {rt::Value::integer(1), rt::Value::boolean(false)}),
                   "Goal");
         delete tab;
-        EXPECT_EQ(rt::libraryEntry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")(), rt::S_OK);
+        EXPECT_EQ(canUnloadNow(progId), rt::S_OK);
     }
 }
 
-TEST(TabLibraries, VersionRecordsNameEachBuild) {
+TEST(TabLibraryFiles, VersionRecordsNameEachBuild) {
     for (const auto& [path, project] : {std::pair(CVTAB_OCX, "CVTab"), std::pair(LKTAB_OCX, "LKTab")}) {
         QFile f(QString::fromUtf8(path));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
