@@ -28,4 +28,5 @@ function(lk_use_sample_courses target)
     target_compile_definitions(${target} PRIVATE LK_COURSE_DIR="${LK_COURSE_DIR}" LK_PROGRAM_DIR="${LK_PROGRAM_DIR}")
     add_dependencies(${target} lk_sample_courses)
 endfunction()
+
 include(${CMAKE_CURRENT_LIST_DIR}/LarkspanOcx.cmake)

@@ -5,6 +5,7 @@
 #include "cursor.h"
 #include "event_loop.h"
 #include "message_box.h"
+#include "pdf/pdf_reader.h"
 #include "settings.h"
 #include "shell/shell.h"
 
@@ -18,6 +19,7 @@ struct Platform {
     CommonDialog& dialogs;
     Clipboard& clipboard;
     Shell& shell;
+    PdfReader& pdf;
     EventLoop& loop;
     Cursor& cursor;
 };

@@ -8,8 +8,6 @@
 
 namespace rt {
 
-namespace {
-
 QString decodeWindows1252(const QByteArray& bytes) {
     // The bytes 0x80-0x9F of Windows-1252; the rest match Latin-1.
     static const char16_t high[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -24,8 +22,6 @@ QString decodeWindows1252(const QByteArray& bytes) {
     return out;
 }
 
-} // namespace
-
 QString decodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
@@ -36,7 +32,12 @@ QString decodeText(const QByteArray& bytes) {
 QStringList readTextLines(const QString& path) {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) throw RuntimeError(53);
-    const QString text = decodeText(file.readAll());
+    QStringList lines = splitLines(decodeText(file.readAll()));
+    if (lines.last().isEmpty()) lines.removeLast(); // the end of the last line starts none
+    return lines;
+}
+
+QStringList splitLines(const QString& text) {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -45,7 +46,7 @@ QStringList readTextLines(const QString& path) {
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
         start = i + 1;
     }
-    if (start < text.size()) lines << text.mid(start);
+    lines << text.mid(start);
     return lines;
 }
 

@@ -9,6 +9,13 @@ namespace rt {
 // not valid UTF-8 is read as Windows-1252, so no byte is lost. Error 53 when the file cannot be opened.
 QStringList readTextLines(const QString& path);
 
+// The lines of a text, each ended by CR LF, CR or LF; what follows the last end is one more line, even
+// when empty.
+QStringList splitLines(const QString& text);
+
+// Decodes bytes as Windows-1252, one character a byte (the five bytes it leaves undefined keep their value).
+QString decodeWindows1252(const QByteArray& bytes);
+
 // Decodes bytes as UTF-8 when valid, else as Windows-1252.
 QString decodeText(const QByteArray& bytes);
 

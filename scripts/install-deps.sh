@@ -9,6 +9,8 @@ packages=(
     # TFLingo.x32: GoogleTest's sources for its 32-bit tests; CUPS (a server of the tests' own, lp and the
     # raw-copy filter); the desktop association; requests to the login manager
     googletest cups-daemon cups-client cups-core-drivers xdg-utils dbus-bin
+    # the sample courses' documents are drawn in this font
+    fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -37,12 +37,12 @@ ctlTree::ctlTree(QWidget* parent)
             [this](TreeNode* node) { quietly([&] { tree_Collapse(node); }); });
     connect(tree_, &TreeView::expanded, this,
             [this](TreeNode* node) { quietly([&] { tree_Expand(node); }); });
-    connect(tree_, &TreeView::startingDrag, this, [this](DataObject& data, qint32& allowed) {
+    connect(tree_, &TreeView::startingDrag, this, [this](rt::DataObject& data, qint32& allowed) {
         quietly([&] { tree_OLEStartDrag(data, allowed); });
     });
     // The tree's other drag events reach the host as they are, the effect by reference.
     connect(tree_, &TreeView::dragOver, this,
-            [this](DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y,
+            [this](rt::DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y,
                    qint16 state) {
                 rt::Args a{rt::Value::object(&data),  rt::Value::longInt(effect), rt::Value::integer(button),
                            rt::Value::integer(shift), rt::Value::real(x),         rt::Value::real(y),
@@ -53,7 +53,7 @@ ctlTree::ctlTree(QWidget* parent)
                 });
             });
     connect(tree_, &TreeView::dropped, this,
-            [this](DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y) {
+            [this](rt::DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y) {
                 rt::Args a{rt::Value::object(&data),  rt::Value::longInt(effect), rt::Value::integer(button),
                            rt::Value::integer(shift), rt::Value::real(x),         rt::Value::real(y)};
                 quietly([&] {
@@ -136,12 +136,12 @@ void ctlTree::tree_Expand(TreeNode* node) {
     raiseEvent(ctlTreeId::Expand, a);
 }
 
-void ctlTree::tree_OLEStartDrag(DataObject& data, qint32& allowedEffects) {
+void ctlTree::tree_OLEStartDrag(rt::DataObject& data, qint32& allowedEffects) {
     const TreeNode* node = tree_->selectedItem();
     const bool leaf = node && !node->hasChildren();
     tree_->setProperty("Tag", leaf ? "1" : "0");
     allowedEffects = leaf ? 1 : 0;
-    rt::call(data, DataObject::SetData, {leaf ? rt::Value(node->key()) : rt::Value(QString())});
+    rt::call(data, rt::DataObject::SetData, {leaf ? rt::Value(node->key()) : rt::Value(QString())});
 }
 
 // The host's handler gets the stored flag itself: what it writes there stays.

@@ -5,7 +5,9 @@
 #include "runtime/com/picture_object.h"
 #include "surface.h"
 
+namespace rt {
 class DataObject;
+}
 class TreeNode;
 class TreeView;
 
@@ -40,7 +42,7 @@ private:
     void tree_KeyUp(qint16 keyCode, qint16 shift);
     void tree_Collapse(TreeNode* node);
     void tree_Expand(TreeNode* node);
-    void tree_OLEStartDrag(DataObject& data, qint32& allowedEffects);
+    void tree_OLEStartDrag(rt::DataObject& data, qint32& allowedEffects);
     void raiseLeafSelected();
 
     // Member access by dispatch id.

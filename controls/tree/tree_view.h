@@ -1,13 +1,13 @@
 #pragma once
 
-#include "data_object.h"
+#include "runtime/com/data_object.h"
 #include "tree_nodes.h"
 
 #include <QTreeWidget>
 
 // The common tree view inside the tree control: nodes by key, the selected and the drop-highlighted node,
 // hit testing, and its own settings. Positions are in twips; errors are RuntimeErrors (380 for a setting
-// out of range). Its events come out as signals; drag data travels as a DataObject with effects 0 (none),
+// out of range). Its events come out as signals; drag data travels as a rt::DataObject with effects 0 (none),
 // 1 (copy) and 2 (move).
 class TreeView : public QTreeWidget {
     Q_OBJECT
@@ -47,11 +47,11 @@ signals:
     void collapsed(TreeNode* node);
     void expanded(TreeNode* node);
     // The handler fills `data` and sets the effects the drag allows.
-    void startingDrag(DataObject& data, qint32& allowedEffects);
+    void startingDrag(rt::DataObject& data, qint32& allowedEffects);
     // The handler may change `effect`: what a drop here would do. `state` 0 enter, 1 leave, 2 over.
-    void dragOver(DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y,
+    void dragOver(rt::DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y,
                   qint16 state);
-    void dropped(DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y);
+    void dropped(rt::DataObject& data, qint32& effect, qint16 button, qint16 shift, double x, double y);
     void dragCompleted(qint32& effect);
 
 protected:
@@ -70,7 +70,7 @@ private:
     void draggedOver(QDragMoveEvent* e, qint16 state);
 
     TreeNodes nodes_;
-    DataObject dragData_;
+    rt::DataObject dragData_;
     TreeNode* dropHighlight_ = nullptr;
     qint16 dragMode_ = 0, lineStyle_ = 0, style_ = 7, labelEdit_ = 0, borderStyle_ = 0;
     double indentation_ = 150.23;

@@ -11,7 +11,7 @@
 
 namespace {
 
-using daotest::errorOf;
+using rt::errorOf;
 using rt::Value;
 
 class CourseFiles : public ::testing::Test {
@@ -64,7 +64,8 @@ TEST_F(CourseFiles, ClassFileFixturesHoldTheirCase) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        rt::Database db = ws().openDatabase(QStringLiteral(LK_COURSE_DIR "/fixtures/") + QString::fromLatin1(c.file), true, true);
+        rt::Database db = ws().openDatabase(
+            QStringLiteral(LK_COURSE_DIR "/fixtures/") + QString::fromLatin1(c.file), true, true);
         rt::Recordset rs = db.openTable(QStringLiteral("Version"));
         EXPECT_EQ(daotest::rowsOf(rs), QString::fromLatin1(c.version));
         rs = db.openTable(QStringLiteral("LessonResources"));
@@ -82,8 +83,8 @@ TEST_F(CourseFiles, FixtureKeysOverrideTheSampleConfiguration) {
         const char* dbVersion;
         qint16 tabs;
     } cases[] = {
-        {"SAMPLE1/SAMPLE1.cfg", "WW01", "0101", 2}, {"SAMPLE1/KTN1.cfg", "KTN1", "0101", 2},
-        {"SAMPLE1/RV10.cfg", "RV10", "0101", 2},    {"SAMPLE1/SAMPLE2.cfg", "WW01", "0102", 2},
+        {"SAMPLE1/SAMPLE1.cfg", "WW01", "0101", 2},  {"SAMPLE1/KTN1.cfg", "KTN1", "0101", 2},
+        {"SAMPLE1/RV10.cfg", "RV10", "0101", 2},     {"SAMPLE1/SAMPLE2.cfg", "WW01", "0102", 2},
         {"SAMPLE1/SAMPLE5.cfg", "WW015", "0101", 2}, {"SAMPLE0/SAMPLE0.cfg", "none", "none", 4},
     };
     for (const auto& c : cases) {
@@ -107,10 +108,12 @@ TEST_F(CourseFiles, FixtureKeysOverrideTheSampleConfiguration) {
 TEST_F(CourseFiles, EveryDocumentOfAResourceIsThereWithItsPages) {
     for (const char* course : {"SAMPLE1", "SAMPLE0"}) {
         const QString folder = QStringLiteral(LK_COURSE_DIR "/") + QString::fromLatin1(course);
-        rt::Database db = ws().openDatabase(folder + u'/' + QString::fromLatin1(course) + QStringLiteral(".mdb"), false, true);
+        rt::Database db = ws().openDatabase(
+            folder + u'/' + QString::fromLatin1(course) + QStringLiteral(".mdb"), false, true);
         const bool ranges = db.openTable(QStringLiteral("Resources")).fieldCount() > 10;
-        rt::Recordset rs = db.openSql(ranges ? QStringLiteral("SELECT ResourceID, PDFFile, PDFSpanish, pdfpageend FROM Resources")
-                                             : QStringLiteral("SELECT ResourceID, PDFFile FROM Resources"));
+        rt::Recordset rs = db.openSql(
+            ranges ? QStringLiteral("SELECT ResourceID, PDFFile, PDFSpanish, pdfpageend FROM Resources")
+                   : QStringLiteral("SELECT ResourceID, PDFFile FROM Resources"));
         int documents = 0;
         for (; !rs.eof(); rs.moveNext()) {
             for (const char* field : {"PDFFile", "PDFSpanish"}) {
@@ -119,7 +122,8 @@ TEST_F(CourseFiles, EveryDocumentOfAResourceIsThereWithItsPages) {
                 if (file.isNull() || file.toString().trimmed().isEmpty()) continue;
                 SCOPED_TRACE(file.toString().toStdString());
                 QPdfDocument pdf;
-                ASSERT_EQ(pdf.load(folder + QStringLiteral("/pdf/") + file.toString()), QPdfDocument::Error::None);
+                ASSERT_EQ(pdf.load(folder + QStringLiteral("/pdf/") + file.toString()),
+                          QPdfDocument::Error::None);
                 EXPECT_GE(pdf.pageCount(), 2);
                 if (ranges && !rs.field("pdfpageend").isNull()) {
                     EXPECT_LE(rs.field("pdfpageend").toInt32(), pdf.pageCount());

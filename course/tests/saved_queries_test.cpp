@@ -8,7 +8,7 @@
 
 namespace {
 
-using daotest::errorOf;
+using rt::errorOf;
 using rt::Value;
 using namespace rt::dao_error;
 
@@ -20,7 +20,8 @@ Value day(int y, int m, int d) {
 class LinkedCourse : public ::testing::Test {
 protected:
     rt::Database open(const char* course, const char* classFile) {
-        const QString db = dir.filePath(QStringLiteral("course.mdb")), cls = dir.filePath(QStringLiteral("class.lkc"));
+        const QString db = dir.filePath(QStringLiteral("course.mdb")),
+                      cls = dir.filePath(QStringLiteral("class.lkc"));
         EXPECT_TRUE(QFile::copy(QString::fromUtf8(course), db));
         EXPECT_TRUE(QFile::copy(QString::fromUtf8(classFile), cls));
         rt::Database d = ws().openDatabase(db);
@@ -59,15 +60,41 @@ QString run(rt::Database& db, const Case& c) {
     return rows.join(u'\n');
 }
 
-const QStringList allQueries = {
-    "qLessonScheduled", "qLoadLessonPlan", "qAddBWLesson", "qUpdateLessonObjectives", "qDeleteLessonPlanResources",
-    "qDeleteLessonPlan", "qGetBwLessonInfo", "qAddCoreResources", "qAddResourceToLesson", "qLessonTime",
-    "qResourcesToArray", "qSwapResourceSort", "qNextSortOrder", "qFillResourceTypeRoots",
-    "qFillResourceChapterRoots", "qFillLessonTreeRoots", "qFillLessonChildren", "qFillResourceTypeChildren",
-    "qFillResourceChapterChildren", "qHasResources", "qTypeHasResources", "qGetResourceDetails", "qGetTypeName",
-    "qGetTypeResourceID", "qGetChapterResourceID", "qGetParentLessonID", "qLPIDDateSpan", "qLessonResources",
-    "DBInformation", "qPrimaryTreeNodes", "qChildNodes", "qObjectives", "qTestRecordExistence",
-    "qUpdateObjective5", "qChildless"};
+const QStringList allQueries = {"qLessonScheduled",
+                                "qLoadLessonPlan",
+                                "qAddBWLesson",
+                                "qUpdateLessonObjectives",
+                                "qDeleteLessonPlanResources",
+                                "qDeleteLessonPlan",
+                                "qGetBwLessonInfo",
+                                "qAddCoreResources",
+                                "qAddResourceToLesson",
+                                "qLessonTime",
+                                "qResourcesToArray",
+                                "qSwapResourceSort",
+                                "qNextSortOrder",
+                                "qFillResourceTypeRoots",
+                                "qFillResourceChapterRoots",
+                                "qFillLessonTreeRoots",
+                                "qFillLessonChildren",
+                                "qFillResourceTypeChildren",
+                                "qFillResourceChapterChildren",
+                                "qHasResources",
+                                "qTypeHasResources",
+                                "qGetResourceDetails",
+                                "qGetTypeName",
+                                "qGetTypeResourceID",
+                                "qGetChapterResourceID",
+                                "qGetParentLessonID",
+                                "qLPIDDateSpan",
+                                "qLessonResources",
+                                "DBInformation",
+                                "qPrimaryTreeNodes",
+                                "qChildNodes",
+                                "qObjectives",
+                                "qTestRecordExistence",
+                                "qUpdateObjective5",
+                                "qChildless"};
 
 TEST_F(LinkedCourse, EveryCourseHoldsExactlyTheSavedQueries) {
     for (const char* course : {LK_COURSE_DIR "/SAMPLE1/SAMPLE1.mdb", LK_COURSE_DIR "/SAMPLE0/SAMPLE0.mdb"}) {
@@ -77,12 +104,10 @@ TEST_F(LinkedCourse, EveryCourseHoldsExactlyTheSavedQueries) {
         QStringList stored;
         for (; !rs.eof(); rs.moveNext()) stored << rs.field("name").toString();
         QStringList expected = allQueries;
-        std::sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
-        std::sort(stored.begin(), stored.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
+        std::sort(expected.begin(), expected.end(),
+                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        std::sort(stored.begin(), stored.end(),
+                  [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
         EXPECT_EQ(stored, expected);
         ws().close();
     }
@@ -96,29 +121,43 @@ TEST_F(LinkedCourse, Sample1QueriesReturnWhatTheirCallersRelyOn) {
         {"qLessonScheduled", {day(2027, 1, 7)}, {}, "True"},
         {"qLessonScheduled", {day(2027, 1, 10)}, {}, ""},
         {"qLessonScheduled", {day(2027, 1, 13)}, {}, "False\nFalse"},
-        {"qLessonScheduled", {day(2027, 1, 14)}, {}, ""},                      // stored with a time of day
-        {"qLessonScheduled", {Value::real(46401.4375)}, {}, ""},              // a parameter with one
-        {"qLoadLessonPlan", {day(2027, 1, 13)}, {"LessonPlanID", "TreeID", "LPDate", "Title", "ItemNumber", "blocked"},
+        {"qLessonScheduled", {day(2027, 1, 14)}, {}, ""},        // stored with a time of day
+        {"qLessonScheduled", {Value::real(46401.4375)}, {}, ""}, // a parameter with one
+        {"qLoadLessonPlan",
+         {day(2027, 1, 13)},
+         {"LessonPlanID", "TreeID", "LPDate", "Title", "ItemNumber", "blocked"},
          "9|33|1/13/2027|Condensation|2|False\n10|34|1/13/2027|Precipitation|3|False"},
         {"qLoadLessonPlan", {day(2027, 1, 7)}, {"TreeID", "blocked", "Objective1"}, "-666|True|<null>"},
-        {"qAddBWLesson", {Value::real(12.0)}, {"TreeID", "Title", "ItemNumber", "Objective3", "Objective4"},
+        {"qAddBWLesson",
+         {Value::real(12.0)},
+         {"TreeID", "Title", "ItemNumber", "Objective3", "Objective4"},
          "12|Air Takes Up Space|1|<null>|"},
         {"qAddBWLesson", {Value::real(999.0)}, {}, ""},
-        {"qGetBWLessonInfo", {L(12)}, {"TreeID", "Title", "ParentID", "ItemNumber", "HasChildren"},
+        {"qGetBWLessonInfo",
+         {L(12)},
+         {"TreeID", "Title", "ParentID", "ItemNumber", "HasChildren"},
          "12|Air Takes Up Space|11|1|0"},
         {"qGetBwLessonInfo", {L(50)}, {"ItemNumber", "HasChildren"}, "<null>|1"},
         {"qGetBwLessonInfo", {L(70)}, {"HasChildren", "Objective5"}, "0|"},
         {"qGetBwLessonInfo", {L(999)}, {}, ""},
-        {"qAddCoreResources", {L(14)}, {"ResourceID", "Header", "Duration", "SortOrder"},
+        {"qAddCoreResources",
+         {L(14)},
+         {"ResourceID", "Header", "Duration", "SortOrder"},
          "8|True|-1|1\n6|False|20|2\n5|False|0|3\n7|False|10|4"},
         {"qAddCoreResources", {L(16)}, {}, ""},
         {"qAddCoreResources", {L(13)}, {}, ""},
-        {"qAddResourceToLesson", {L(9)}, {}, "9|3|Extra: Air Cannon|15|A box with a hole shoots rings of air.|False"},
+        {"qAddResourceToLesson",
+         {L(9)},
+         {},
+         "9|3|Extra: Air Cannon|15|A box with a hole shoots rings of air.|False"},
         {"qAddResourceToLesson", {L(0)}, {}, ""},
         {"qLessonTime", {L(1)}, {"SumOfDuration"}, "35"},
         {"qLessonTime", {L(2)}, {"SumOfDuration"}, "35"}, // the heading's -1 does not count
         {"qLessonTime", {L(3)}, {}, ""},
-        {"qResourcesToArray", {L(2)}, {"ResourceID", "SortOrder", "Descript"}, "8|1|<null>\n6|4|   \n7|4|Five questions on wind.\n-1|5|<null>"},
+        {"qResourcesToArray",
+         {L(2)},
+         {"ResourceID", "SortOrder", "Descript"},
+         "8|1|<null>\n6|4|   \n7|4|Five questions on wind.\n-1|5|<null>"},
         {"qResourcesToArray", {L(5)}, {"ResourceID"}, "10"},
         {"qResourcesToArray", {L(3)}, {}, ""},
         {"qSwapResourceSort", {Value("5"), Value("6"), L(2)}, {}, "5|4\n6|4"},
@@ -126,7 +165,9 @@ TEST_F(LinkedCourse, Sample1QueriesReturnWhatTheirCallersRelyOn) {
         {"qNextSortOrder", {L(2)}, {}, "6"},
         {"qNextSortOrder", {L(3)}, {}, "<null>"},
         {"qFillResourceTypeRoots", {}, {}, "Teacher Guides|200|True\nActivities|210|True\nVideos|220|False"},
-        {"qFillResourceChapterRoots", {}, {"ResLibID", "HasChildren"},
+        {"qFillResourceChapterRoots",
+         {},
+         {"ResLibID", "HasChildren"},
          "100|True\n110|True\n120|False\n130|<null>\n140|True\n150|False"},
         {"qFillLessonTreeRoots", {}, {}, "50|True\n10|True\n30|True\n60|False\n70|<null>\n80|True"},
         {"qFillLessonChildren", {L(10)}, {}, "15|True\n11|True"},
@@ -141,11 +182,17 @@ TEST_F(LinkedCourse, Sample1QueriesReturnWhatTheirCallersRelyOn) {
         {"qHasResources", {L(211)}, {}, ""}, // a node of the other library
         {"qTypeHasResources", {L(212)}, {}, "1|11\n1|40"},
         {"qTypeHasResources", {L(101)}, {}, ""},
-        {"qGetResourceDetails", {L(3)}, {"Title", "PlanItem", "PDFFile", "PDFSpanish", "pdfpagestart", "pdfpageend"},
+        {"qGetResourceDetails",
+         {L(3)},
+         {"Title", "PlanItem", "PDFFile", "PDFSpanish", "pdfpagestart", "pdfpageend"},
          "Cup in a Tub|True|airsky.pdf|   |5|3"},
-        {"qGetResourceDetails", {L(6)}, {"Title", "Descript", "pdfpagestart", "pdfpageend"},
+        {"qGetResourceDetails",
+         {L(6)},
+         {"Title", "Descript", "pdfpagestart", "pdfpageend"},
          "  Wind Vane Build  |   |5|0"},
-        {"qGetResourceDetails", {L(4)}, {"PDFFile", "PDFSpanish", "pdfpagestart", "pdfpageend"},
+        {"qGetResourceDetails",
+         {L(4)},
+         {"PDFFile", "PDFSpanish", "pdfpagestart", "pdfpageend"},
          "<null>|<null>|<null>|<null>"},
         {"qGetResourceDetails", {L(40)}, {"Title", "TreeID", "PlanItem"}, "<null>|0|False"},
         {"qGetResourceDetails", {L(99)}, {}, ""},
@@ -164,12 +211,20 @@ TEST_F(LinkedCourse, Sample1QueriesReturnWhatTheirCallersRelyOn) {
         {"qLessonResources", {L(1)}, {}, "1\n3"},
         {"qLessonResources", {L(2)}, {}, "8\n6\n7"},
         {"DBInformation", {}, {}, "0110"},
-        {"qPrimaryTreeNodes", {}, {},
+        {"qPrimaryTreeNodes",
+         {},
+         {},
          "50|<null>|Weather Tools\n10|1|Air and Sky\n30|2|Water on the Move\n60|3|Weather Journal Kickoff\n"
          "70|4|Storm Safety Review\n80|5|Seasons"},
-        {"qChildNodes", {Value("11")}, {}, "12|1|Air Takes Up Space|False\n13|2|Air Has Weight|False\n14|3|Moving Air Is Wind|False"},
+        {"qChildNodes",
+         {Value("11")},
+         {},
+         "12|1|Air Takes Up Space|False\n13|2|Air Has Weight|False\n14|3|Moving Air Is Wind|False"},
         {"qChildNodes", {Value("12")}, {}, ""},
-        {"qObjectives", {Value::integer(70)}, {}, "Name three ways to stay safe in a thunderstorm.|<null>|<null>|<null>|"},
+        {"qObjectives",
+         {Value::integer(70)},
+         {},
+         "Name three ways to stay safe in a thunderstorm.|<null>|<null>|<null>|"},
         {"qObjectives", {Value::integer(32)}, {"Objective5"}, "Café visit: watch steam rise from hot cocoa."},
         {"qTestRecordExistence", {L(12)}, {}, "12"},
         {"qTestRecordExistence", {L(999)}, {}, ""},
@@ -225,7 +280,8 @@ TEST_F(LinkedCourse, UpdatableQueriesWriteTheirRow) {
 
     rs = db.openSql(QStringLiteral("SELECT Objective5 FROM LessonPlans WHERE LessonPlanID = 3"));
     EXPECT_EQ(daotest::rowsOf(rs), QStringLiteral("Bring two balloons."));
-    rs = db.openSql(QStringLiteral("SELECT LessonItemID FROM LessonResources WHERE LessonPlanID = 2 ORDER BY SortOrder, LessonItemID"));
+    rs = db.openSql(QStringLiteral(
+        "SELECT LessonItemID FROM LessonResources WHERE LessonPlanID = 2 ORDER BY SortOrder, LessonItemID"));
     EXPECT_EQ(daotest::rowsOf(rs), QStringLiteral("4\n6\n5\n7"));
     rs = db.openSql(QStringLiteral("SELECT Objective5 FROM LessonTree WHERE TreeID = 13"));
     EXPECT_EQ(daotest::rowsOf(rs), QStringLiteral("Borrow the balance from room 9."));
@@ -238,9 +294,10 @@ TEST_F(LinkedCourse, ActionQueriesDeleteAPlanAndItsResources) {
         q.setParameter(0, Value::longInt(2));
         q.execute();
     }
-    rt::Recordset rs = db.openSql(QStringLiteral("SELECT (SELECT COUNT(*) FROM LessonPlans WHERE LessonPlanID = 2), "
-                                                 "(SELECT COUNT(*) FROM LessonResources WHERE LessonPlanID = 2), "
-                                                 "(SELECT COUNT(*) FROM LessonResources)"));
+    rt::Recordset rs =
+        db.openSql(QStringLiteral("SELECT (SELECT COUNT(*) FROM LessonPlans WHERE LessonPlanID = 2), "
+                                  "(SELECT COUNT(*) FROM LessonResources WHERE LessonPlanID = 2), "
+                                  "(SELECT COUNT(*) FROM LessonResources)"));
     EXPECT_EQ(daotest::rowsOf(rs), QStringLiteral("0|0|6"));
 }
 
@@ -259,17 +316,20 @@ TEST_F(LinkedCourse, TextsTheProgramsWriteThemselves) {
     EXPECT_EQ(rs.field("nextid").toInt32(), -1);
 
     // The lesson grid: updatable by LessonItemID; equal sort orders in LessonItemID order.
-    rs = db.openSql(QStringLiteral("SELECT ResourceID, Title, Duration, Header, SortOrder, Descript, LessonItemID "
-                                   "FROM LessonResources WHERE LessonPlanID=2 ORDER BY SortOrder"));
+    rs = db.openSql(
+        QStringLiteral("SELECT ResourceID, Title, Duration, Header, SortOrder, Descript, LessonItemID "
+                       "FROM LessonResources WHERE LessonPlanID=2 ORDER BY SortOrder"));
     ASSERT_TRUE(rs.updatable());
     EXPECT_EQ(rs.recordCount(), 4);
     ASSERT_TRUE(rs.findFirst("LessonItemID", Value::longInt(6)));
     rs.remove();
     // The browser grid: the lesson's resources that are not in the plan, across both files.
-    rs = db.openSql(QStringLiteral("SELECT ResourceID, Title, Duration, Header FROM Resources WHERE (TreeID=14) AND "
-                                   "(ResourceID NOT IN (SELECT ResourceID FROM LessonResources WHERE "
-                                   "LessonPlanID=2)) ORDER BY SortOrder"));
-    EXPECT_EQ(daotest::rowsOf(rs), QStringLiteral("5|Pinwheel Test|0|False\n7|Wind Quiz|10|False\n9|Extra: Air Cannon|15|False"));
+    rs = db.openSql(
+        QStringLiteral("SELECT ResourceID, Title, Duration, Header FROM Resources WHERE (TreeID=14) AND "
+                       "(ResourceID NOT IN (SELECT ResourceID FROM LessonResources WHERE "
+                       "LessonPlanID=2)) ORDER BY SortOrder"));
+    EXPECT_EQ(daotest::rowsOf(rs),
+              QStringLiteral("5|Pinwheel Test|0|False\n7|Wind Quiz|10|False\n9|Extra: Air Cannon|15|False"));
 }
 
 TEST_F(LinkedCourse, Sample0NeverHoldsTheColumnsOf0101) {
@@ -287,7 +347,8 @@ TEST_F(LinkedCourse, Sample0NeverHoldsTheColumnsOf0101) {
     q.setParameter(0, Value::longInt(2));
     rs = q.open();
     EXPECT_EQ(rs.field("PDFFile").toString(), QStringLiteral("bundles.pdf"));
-    for (const char* f : {"PDFSpanish", "pdfpagestart", "pdfpageend"}) EXPECT_EQ(errorOf([&] { rs.field(f); }), NotInCollection);
+    for (const char* f : {"PDFSpanish", "pdfpagestart", "pdfpageend"})
+        EXPECT_EQ(errorOf([&] { rs.field(f); }), NotInCollection);
     rs = db.queryDef(QStringLiteral("qFillResourceTypeRoots")).open();
     EXPECT_TRUE(rs.eof() && rs.bof());
     rs = db.queryDef(QStringLiteral("DBInformation")).open(rt::RecordsetType::Snapshot);

@@ -1,7 +1,10 @@
 #include "school_days.h"
 
+#include "dialogs.h"
 #include "runtime/clock.h"
 #include "runtime/value/date.h"
+
+QList<qint32> BlockedDays{0};
 
 void ResetLessonRecord(LessonPlanRecord& rec) {
     rec.LessonPlanID = -999;
@@ -18,4 +21,26 @@ qint32 AdjustForWeekend(qint32 d, bool toPrevious) {
     case 1: return toPrevious ? d - 2 : d + 1; // Sunday
     default: return d;
     }
+}
+
+bool IsBlockedDay(qint32 d) {
+    return BlockedDays.contains(d);
+}
+
+namespace {
+
+template <class Dialog> qint16 ask(std::unique_ptr<Dialog> dialog, qint32 d) {
+    dialog->setTargetDate(d);
+    dialog->showModal();
+    return dialog->Result();
+}
+
+} // namespace
+
+qint16 AskDeleteLesson(PlannerDialogs& dialogs, qint32 d) {
+    return ask(dialogs.createDeleteLesson(), d);
+}
+
+qint16 AskMoveDay(PlannerDialogs& dialogs, qint32 d) {
+    return ask(dialogs.createMoveDay(), d);
 }

@@ -38,19 +38,19 @@ void Workspace::beginTrans() {
 }
 
 void Workspace::commitTrans() {
-    if (depth_ == 0)
-        throw RuntimeError(NoTransaction, QStringLiteral("Commit or rollback without a transaction."));
-    --depth_;
-    for (const auto& c : live())
-        if (c->transactionDepth() > 0) c->commit();
+    endTrans(&detail::Connection::commit);
 }
 
 void Workspace::rollback() {
+    endTrans(&detail::Connection::rollback);
+}
+
+void Workspace::endTrans(void (detail::Connection::*end)()) {
     if (depth_ == 0)
         throw RuntimeError(NoTransaction, QStringLiteral("Commit or rollback without a transaction."));
     --depth_;
     for (const auto& c : live())
-        if (c->transactionDepth() > 0) c->rollback();
+        if (c->transactionDepth() > 0) (*c.*end)();
 }
 
 void Workspace::close() {

@@ -8,6 +8,10 @@
 
 namespace rt {
 
+namespace detail {
+class Connection;
+}
+
 // The engine's workspace: the databases opened in it and the transaction over all of them.
 class Workspace {
 public:
@@ -25,6 +29,7 @@ public:
 private:
     friend class DBEngine;
     std::vector<std::shared_ptr<detail::Connection>> live();
+    void endTrans(void (detail::Connection::*end)());
     std::vector<std::weak_ptr<detail::Connection>> open_;
     int depth_ = 0;
 };

@@ -9,6 +9,40 @@ namespace rt {
 
 using namespace dao_error;
 
+namespace {
+
+template <class C> char16_t unit(C c) {
+    if constexpr (std::is_same_v<C, QChar>)
+        return c.unicode();
+    else
+        return char16_t(static_cast<unsigned char>(c));
+}
+
+// Field names compare without regard to case. Names are nearly always ASCII and are looked up for every
+// field of every row, so lengths and ASCII letters are compared first.
+bool sameName(const QString& field, QAnyStringView name) {
+    if (field.size() != name.size()) {
+        // Sizes differ only for a UTF-8 name with letters beyond ASCII.
+        return name.visit([&](auto view) {
+            if constexpr (std::is_same_v<decltype(view), QUtf8StringView>)
+                return QAnyStringView::compare(field, view, Qt::CaseInsensitive) == 0;
+            return false;
+        });
+    }
+    return name.visit([&](auto view) {
+        const char16_t* f = reinterpret_cast<const char16_t*>(field.utf16());
+        for (qsizetype i = 0; i < view.size(); ++i) {
+            const char16_t a = f[i], b = unit(view.data()[i]);
+            if (a == b) continue;
+            if (a >= 0x80 || b >= 0x80) return QAnyStringView::compare(field, view, Qt::CaseInsensitive) == 0;
+            if ((a | 0x20) != (b | 0x20) || (a | 0x20) < u'a' || (a | 0x20) > u'z') return false;
+        }
+        return true;
+    });
+}
+
+} // namespace
+
 struct Recordset::State {
     std::shared_ptr<detail::RecordsetData> data;
     int position = 0; // a row, or -1 before the first, or count() after the last
@@ -51,7 +85,7 @@ struct Recordset::State {
     int fieldIndex(QAnyStringView name) const {
         const detail::Columns& fields = *data->rows.fields;
         for (size_t i = 0; i < fields.size(); ++i)
-            if (QAnyStringView::compare(fields[i].name, name, Qt::CaseInsensitive) == 0) return int(i);
+            if (sameName(fields[i].name, name)) return int(i);
         throw RuntimeError(NotInCollection,
                            QStringLiteral("Item '%1' not found in this collection.").arg(name.toString()));
     }
@@ -194,36 +228,18 @@ void Recordset::update() {
     if (s.mode == State::Mode::None)
         throw RuntimeError(UpdateWithoutEdit,
                            QStringLiteral("Update or CancelUpdate without AddNew or Edit."));
-    const detail::Target& t = s.target();
-    QStringList columns;
+    s.target();
     std::vector<Value> values;
-    for (size_t i = 0; i < s.changed.size(); ++i) {
-        if (!s.changed[i]) continue;
-        columns << t.columns[i];
-        values.push_back(s.pending[i]);
-    }
+    values.reserve(s.changed.size() + 1);
+    for (size_t i = 0; i < s.changed.size(); ++i)
+        if (s.changed[i]) values.push_back(s.pending[i]);
     detail::Connection& c = *s.data->connection;
     if (s.mode == State::Mode::Adding) {
-        QString sql = QStringLiteral("INSERT INTO ") + t.table;
-        if (columns.isEmpty()) {
-            sql += QStringLiteral(" DEFAULT VALUES");
-        } else {
-            QStringList marks;
-            for (qsizetype i = 1; i <= columns.size(); ++i) marks << QStringLiteral("?%1").arg(i);
-            sql += QStringLiteral(" (") + columns.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                   marks.join(QStringLiteral(", ")) + u')';
-        }
-        c.run(c.ownStatement(sql), values);
-    } else if (!columns.isEmpty()) {
-        QStringList sets;
-        for (qsizetype i = 0; i < columns.size(); ++i)
-            sets << QStringLiteral("%1 = ?%2").arg(columns[i]).arg(i + 1);
+        c.run(c.ownStatement(s.data->writeSql(s.changed, true)), values);
+    } else if (!values.empty()) {
         const int row = s.current();
         values.push_back(s.key(row));
-        c.run(c.ownStatement(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?%4")
-                                 .arg(t.table, sets.join(QStringLiteral(", ")), t.key)
-                                 .arg(values.size())),
-              values);
+        c.run(c.ownStatement(s.data->writeSql(s.changed, false)), values);
         const int w = s.rows().width();
         for (int i = 0; i < w; ++i)
             if (s.changed[size_t(i)]) s.rows().cells[size_t(row * w + i)] = s.pending[size_t(i)];

@@ -1,32 +1,36 @@
 #include "shell.h"
 
+#include "desktop_entry.h"
+#include "file_lookup.h"
 #include "runtime/error.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace rt {
 
 namespace {
 
-constexpr int ok = 42, fileNotFound = 2, pathNotFound = 3, accessDenied = 5, noAssociation = 31;
+constexpr int ok = 42, fileNotFound = 2, pathNotFound = 3, accessDenied = 5, badProgram = 11,
+              brokenAssociation = 27, noAssociation = 31;
 
 bool isUrl(const QString& file) {
-    return file.contains(QLatin1String("://")) || file.startsWith("mailto:");
+    return file.contains(QLatin1String("://")) || file.startsWith(QLatin1String("mailto:"));
 }
 
-QString resolve(const QString& file, const QString& dir) {
-    return dir.isEmpty() || QFileInfo(file).isAbsolute() ? file : QDir(dir).filePath(file);
+// The file, taken in the folder when it is relative; empty for no file.
+QString resolve(const QString& file, const QString& folder) {
+    if (file.isEmpty()) return {};
+    const QString name = lookUpPath(file);
+    return folder.isEmpty() || QFileInfo(name).isAbsolute() ? name : lookUpPath(QDir(folder).filePath(name));
 }
 
 // The shell's code for a file that is to be opened or printed, 0 when it is there.
-int checkFile(const QString& path, const QString& dir) {
-    if (!dir.isEmpty() && !QFileInfo(dir).isDir()) return pathNotFound;
+int checkFile(const QString& path, const QString& folder) {
+    if (!folder.isEmpty() && !QFileInfo(folder).isDir()) return pathNotFound;
+    if (path.isEmpty()) return fileNotFound;
     const QFileInfo info(path);
     if (!info.exists()) return info.dir().exists() ? fileNotFound : pathNotFound;
     if (!info.isReadable()) return accessDenied;
@@ -40,46 +44,48 @@ QString output(const QString& program, const QStringList& args) {
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
-// The program of a desktop entry's Exec line: its first word.
-QString programOfDesktopEntry(const QString& entry) {
-    const QString file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    if (file.isEmpty()) return {};
-    QSettings desktop(file, QSettings::IniFormat);
-    const QString exec = desktop.value(QStringLiteral("Desktop Entry/Exec")).toString();
-    const QStringList words = QProcess::splitCommand(exec);
-    if (words.isEmpty()) return {};
-    const QString found = QStandardPaths::findExecutable(words.first());
-    return found.isEmpty() ? words.first() : found;
+// The desktop's program for the file's type: 31 when no program is associated, 27 when the association
+// names none that is there, 11 when the one it names cannot be run.
+int associatedProgram(const QString& path, QString* program) {
+    const QString type =
+        output(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), path})
+            .section(u';', 0, 0);
+    const QString entry = type.isEmpty() ? QString()
+                                         : output(QStringLiteral("xdg-mime"),
+                                                  {QStringLiteral("query"), QStringLiteral("default"), type})
+                                               .section(u';', 0, 0);
+    if (entry.isEmpty()) return noAssociation;
+    const QString named = desktopEntryProgram(entry);
+    if (named.isEmpty()) return brokenAssociation;
+    const QString found = QStandardPaths::findExecutable(named);
+    if (found.isEmpty()) return QFileInfo(named).isFile() ? badProgram : brokenAssociation;
+    if (program) *program = found;
+    return ok;
+}
+
+// xdg-open returns at once under a desktop session but only when the viewer ends without one, so it is
+// not waited for.
+int openThroughDesktop(const QString& target, const QString& dir) {
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {target}, dir) ? ok : noAssociation;
 }
 
 } // namespace
 
 int LinuxShell::execute(const QString& verb, const QString& file, const QString&, const QString& dir, int) {
-    if (verb.compare(QLatin1String("print"), Qt::CaseInsensitive) == 0) {
-        const QString path = resolve(file, dir);
-        if (const int code = checkFile(path, dir)) return code;
+    if (isUrl(file)) return openThroughDesktop(file, {});
+    const QString folder = lookUpPath(dir), path = resolve(file, folder);
+    if (const int code = checkFile(path, folder)) return code;
+    if (verb.compare(QLatin1String("print"), Qt::CaseInsensitive) == 0)
         return QProcess::execute(QStringLiteral("lp"), {QStringLiteral("--"), path}) == 0 ? ok
                                                                                           : noAssociation;
-    }
-    if (isUrl(file)) return QDesktopServices::openUrl(QUrl(file)) ? ok : noAssociation;
-    const QString path = resolve(file, dir);
-    if (const int code = checkFile(path, dir)) return code;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())) ? ok
-                                                                                              : noAssociation;
+    if (const int code = associatedProgram(path, nullptr); code <= 32) return code;
+    return openThroughDesktop(QFileInfo(path).absoluteFilePath(), folder);
 }
 
 int LinuxShell::findExecutable(const QString& file, const QString& dir, QString* program) {
-    const QString path = resolve(file, dir);
-    if (const int code = checkFile(path, dir)) return code;
-    const QString type =
-        output(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("filetype"), path});
-    const QString entry = type.isEmpty() ? QString()
-                                         : output(QStringLiteral("xdg-mime"),
-                                                  {QStringLiteral("query"), QStringLiteral("default"), type});
-    const QString found = entry.isEmpty() ? QString() : programOfDesktopEntry(entry);
-    if (found.isEmpty()) return noAssociation;
-    if (program) *program = found;
-    return ok;
+    const QString folder = lookUpPath(dir), path = resolve(file, folder);
+    if (const int code = checkFile(path, folder)) return code;
+    return associatedProgram(path, program);
 }
 
 int LinuxShell::runAndWait(const QString& program, const QStringList& args) {

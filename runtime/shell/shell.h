@@ -22,8 +22,12 @@ public:
     virtual qint64 startProgram(const QString& path, const QStringList& args) = 0;
 };
 
-// The desktop's association (xdg-open, xdg-mime), CUPS's lp, QProcess. Programs and their arguments
-// always travel apart, never as one command line split at blanks.
+// The desktop's association (xdg-mime, the desktop entry, xdg-open), CUPS's lp, QProcess. Programs and
+// their arguments always travel apart, never as one command line split at blanks. Files are found as
+// the Windows shell finds them (lookUpPath). Of the failure codes Linux gives 2, 3 and 5 for the file
+// or folder, 31 when no program is associated with the file's type (or lp or xdg-open is missing or
+// fails), 27 when the associated desktop entry names no program that is there, 11 when its program
+// cannot be run; the others have no Linux cause.
 class LinuxShell : public Shell {
 public:
     int execute(const QString& verb, const QString& file, const QString& params, const QString& dir,

@@ -4,8 +4,21 @@
 
 namespace rt {
 
+namespace {
+
+struct SessionPrinter : QPrinter {
+    SessionPrinter() : QPrinter(QPrinter::HighResolution) {
+        const QString file = qEnvironmentVariable("LARKSPAN_PRINT_TO_PDF");
+        if (file.isEmpty()) return;
+        setOutputFormat(QPrinter::PdfFormat);
+        setOutputFileName(file);
+    }
+};
+
+} // namespace
+
 QPrinter& sessionPrinter() {
-    static QPrinter printer(QPrinter::HighResolution);
+    static SessionPrinter printer;
     return printer;
 }
 

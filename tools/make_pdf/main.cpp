@@ -27,7 +27,8 @@ bool writeDocument(const QString& file, const QString& title, int pages, bool sp
     for (int n = 1; n <= pages; ++n) {
         if (n > 1) writer.newPage();
         painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 24, QFont::Bold));
-        painter.drawText(page.adjusted(48, 96, -48, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title);
+        painter.drawText(page.adjusted(48, 96, -48, 0), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                         title);
         painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 40));
         const QString number = spanish ? QStringLiteral("Página %1 de %2") : QStringLiteral("Page %1 of %2");
         painter.drawText(page, Qt::AlignCenter, number.arg(n).arg(pages));
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 2) return fail(QStringLiteral("usage: lk_make_pdf LIST FOLDER"));
     QFile list(args[0]);
-    if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) return fail(QStringLiteral("cannot read %1").arg(args[0]));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail(QStringLiteral("cannot read %1").arg(args[0]));
     int line = 0;
     while (!list.atEnd()) {
         ++line;

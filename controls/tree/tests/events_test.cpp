@@ -1,5 +1,5 @@
-#include "controls/tree/data_object.h"
 #include "controls/tree/tree_view.h"
+#include "runtime/com/data_object.h"
 #include "tree_fixture.h"
 
 #include <QMimeData>
@@ -17,7 +17,7 @@ protected:
     // What a drag started now would carry: the text, the allowed effects and the tree's tag.
     std::tuple<QString, qint32, QString> startDrag() {
         QMimeData mime;
-        DataObject data;
+        rt::DataObject data;
         data.attach(&mime);
         qint32 allowed = -1;
         emit static_cast<TreeView*>(view())->startingDrag(data, allowed);
@@ -124,7 +124,8 @@ TEST_F(TreeEvents, DragsOverTheTreeReachTheHostWhoChoosesTheEffect) {
     QString seen;
     onEvent = [&](int id, rt::Args& args) {
         rt::Dispatch& data = *args[0].toObject();
-        seen += rt::call(data, DataObject::GetData, {rt::Value::integer(DataObject::text)}).toString();
+        seen +=
+            rt::call(data, rt::DataObject::GetData, {rt::Value::integer(rt::DataObject::text)}).toString();
         args[1] = rt::Value::longInt(id == OLEDragOver ? 1 : 0);
     };
     const auto actions = Qt::CopyAction | Qt::MoveAction;
@@ -143,7 +144,7 @@ TEST_F(TreeEvents, DragsOverTheTreeReachTheHostWhoChoosesTheEffect) {
     EXPECT_EQ(seen, "K2K2");
     // The data object is gone once its event is over.
     EXPECT_EQ(rt::errorOf([&] {
-                  rt::call(*events[1].args[0].toObject(), DataObject::GetFormat, {rt::Value::integer(1)});
+                  rt::call(*events[1].args[0].toObject(), rt::DataObject::GetFormat, {rt::Value::integer(1)});
               }),
               91);
 }

@@ -4,11 +4,11 @@
 #include "runtime/com/control.h"
 #include "runtime/error.h"
 #include "runtime/settings.h"
+#include "runtime/testing/control_libraries.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLibrary>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,36 +21,12 @@ namespace {
 const QString cvCell = QFileInfo(CVCELL_OCX).canonicalFilePath();
 const QString tfCell = QFileInfo(TFWEEKVIEWCELL_OCX).canonicalFilePath();
 
-template <typename Fn> Fn entry(const QString& library, const char* name) {
-    QLibrary lib(library);
-    if (!lib.load()) throw std::runtime_error(lib.errorString().toStdString());
-    return reinterpret_cast<Fn>(lib.resolve(name));
-}
-
-rt::HResult canUnloadNow(const QString& library) {
-    return entry<rt::DllCanUnloadNowFn>(library, "DllCanUnloadNow")();
-}
-
-// Each test registers into a settings file of its own.
-struct Libraries : testing::Test {
-    QTemporaryDir dir;
-    QString file = dir.filePath("settings.ini");
-    rt::IniSettings settings{file};
-    rt::ComponentRegistry registry{settings};
-    Libraries() { qputenv("LARKSPAN_SETTINGS", file.toLocal8Bit()); }
-    ~Libraries() override { qunsetenv("LARKSPAN_SETTINGS"); }
-};
+using Libraries = rt::ControlLibraries;
 
 TEST_F(Libraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
-    for (const QString& library : {cvCell, tfCell})
-        ASSERT_EQ(entry<rt::DllRegisterServerFn>(library, "DllRegisterServer")(), rt::S_OK);
+    registerBothBuilds({CVCELL_OCX, "CVCell.WeekViewCell"},
+                       {TFWEEKVIEWCELL_OCX, "TFWeekViewCell.WeekViewCell"});
     const QUuid cvId = registry.classId("CVCell.WeekViewCell");
-    const QUuid tfId = registry.classId("TFWeekViewCell.WeekViewCell");
-    EXPECT_FALSE(cvId.isNull());
-    EXPECT_FALSE(tfId.isNull());
-    EXPECT_NE(cvId, tfId);
-    EXPECT_EQ(registry.library(cvId), cvCell);
-    EXPECT_EQ(registry.library(tfId), tfCell);
     EXPECT_EQ(settings.get("Components", "CLSID\\" + cvId.toString().toUpper(), "Version"), "1.01");
 
     QWidget form;
@@ -58,8 +34,8 @@ TEST_F(Libraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
     rt::Control* cv = registry.create("CVCell.WeekViewCell", &form);
     rt::Control* tf = registry.create("TFWeekViewCell.WeekViewCell", &form);
     EXPECT_EQ(cv->parentWidget(), &form);
-    EXPECT_EQ(canUnloadNow(cvCell), rt::S_FALSE);
-    EXPECT_EQ(canUnloadNow(tfCell), rt::S_FALSE);
+    EXPECT_EQ(canUnloadNow("CVCell.WeekViewCell"), rt::S_FALSE);
+    EXPECT_EQ(canUnloadNow("TFWeekViewCell.WeekViewCell"), rt::S_FALSE);
 
     // The host calls the created cell by id and handles its events.
     rt::let(*cv, WeekViewCellId::DateText, rt::Value("Friday"));
@@ -72,14 +48,14 @@ TEST_F(Libraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
     EXPECT_EQ(events, QList<int>{WeekViewCellId::Click});
 
     delete cv;
-    EXPECT_EQ(canUnloadNow(cvCell), rt::S_OK);
-    EXPECT_EQ(canUnloadNow(tfCell), rt::S_FALSE);
+    EXPECT_EQ(canUnloadNow("CVCell.WeekViewCell"), rt::S_OK);
+    EXPECT_EQ(canUnloadNow("TFWeekViewCell.WeekViewCell"), rt::S_FALSE);
     delete tf;
-    EXPECT_EQ(canUnloadNow(tfCell), rt::S_OK);
+    EXPECT_EQ(canUnloadNow("TFWeekViewCell.WeekViewCell"), rt::S_OK);
 }
 
 TEST_F(Libraries, AClassTheLibraryDoesNotMakeIs429) {
-    ASSERT_EQ(entry<rt::DllRegisterServerFn>(cvCell, "DllRegisterServer")(), rt::S_OK);
+    ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(cvCell, "DllRegisterServer")(), rt::S_OK);
     const QUuid cvId = registry.classId("CVCell.WeekViewCell");
     registry.enter("CVCell.WeekViewCell", cvId, tfCell, "1.01");
     try {
@@ -90,7 +66,7 @@ TEST_F(Libraries, AClassTheLibraryDoesNotMakeIs429) {
         EXPECT_TRUE(e.description.contains("does not provide the class")) << e.description.toStdString();
     }
     void* factory = nullptr;
-    const auto getClassObject = entry<rt::DllGetClassObjectFn>(tfCell, "DllGetClassObject");
+    const auto getClassObject = rt::libraryEntry<rt::DllGetClassObjectFn>(tfCell, "DllGetClassObject");
     EXPECT_EQ(getClassObject(cvId, QUuid(), &factory), rt::CLASS_E_CLASSNOTAVAILABLE);
 }
 

@@ -4,6 +4,7 @@
 #include "runtime/testing/counting_event_loop.h"
 #include "runtime/testing/memory_clipboard.h"
 #include "runtime/testing/memory_settings.h"
+#include "runtime/testing/recording_pdf_reader.h"
 #include "runtime/testing/recording_cursor.h"
 #include "runtime/testing/recording_message_box.h"
 #include "runtime/testing/scripted_common_dialog.h"
@@ -35,7 +36,8 @@ protected:
     rt::ScriptedCommonDialog dialogs;
     rt::MemoryClipboard clipboard;
     rt::ScriptedShell shell;
+    rt::RecordingPdfReader pdf;
     rt::CountingEventLoop loop;
     rt::RecordingCursor cursor;
-    rt::Platform platform{msg, settings, dialogs, clipboard, shell, loop, cursor};
+    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
 };

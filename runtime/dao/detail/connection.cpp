@@ -49,8 +49,7 @@ Connection::Connection(const QString& path, bool exclusive, bool readOnly)
         throw RuntimeError(dao_error::FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path));
     checkHeader(info.absoluteFilePath(), path);
     // A file marked read-only is not opened for writing, whoever runs the program (root included).
-    if (!readOnly && !(info.permissions() &
-                       (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
+    if (!readOnly && !(info.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther)))
         throw RuntimeError(dao_error::FileInUse, QStringLiteral("The file '%1' is read-only.").arg(path));
     const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI;
     const int rc =

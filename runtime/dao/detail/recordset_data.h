@@ -3,6 +3,7 @@
 #include "connection.h"
 #include "runtime/dao/recordset.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -16,6 +17,12 @@ struct RecordsetData {
     std::optional<Target> target; // none: read-only
     QString loadSql;              // a table's rows are read at first use
     bool loaded = true;
+
+    // The INSERT (or UPDATE by key) of the changed fields; made once for each set of fields.
+    const QString& writeSql(const std::vector<char>& changed, bool insert);
+
+private:
+    std::map<std::pair<std::vector<char>, bool>, QString> writes_;
 };
 
 } // namespace rt::detail

@@ -63,6 +63,13 @@ TEST_F(EngineErrors, EachConditionHasItsNumber) {
          NotADatabase},
         {"open shared a file held exclusively", [&] { openHeld(false); }, FileInUse},
         {"open exclusively a file held exclusively", [&] { openHeld(true); }, FileInUse},
+        {"read a file that another opener has held exclusively since",
+         [&] {
+             rt::Database first = ws().openDatabase(cls);
+             rt::Database second = ws().openDatabase(cls, true);
+             first.openTable(QStringLiteral("Version")).eof();
+         },
+         DatabaseLocked},
         {"open a table that is not there",
          [&] { ws().openDatabase(noVersion).openTable(QStringLiteral("Version")); }, TableNotFound},
         {"SQL on a table that is not there",

@@ -69,15 +69,6 @@ QString connectTo(const QString& file) {
     return QStringLiteral(";DATABASE=") + file + u';';
 }
 
-int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const rt::RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
-
 QString rowsOf(rt::Recordset& rs) {
     QStringList rows;
     for (; !rs.eof(); rs.moveNext()) {

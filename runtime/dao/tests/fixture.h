@@ -2,10 +2,10 @@
 
 #include "runtime/dao/engine.h"
 #include "runtime/error.h"
+#include "runtime/testing/error_of.h"
 
 #include <QString>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace daotest {
@@ -34,8 +34,7 @@ private:
 // The connect string of a link to the file.
 QString connectTo(const QString& file);
 
-// The error number that the call raises, 0 when it raises none.
-int errorOf(const std::function<void()>& call);
+using rt::errorOf;
 
 // A query result row by row, the fields joined by "|" and Null written as "<null>".
 QString rowsOf(rt::Recordset& rs);

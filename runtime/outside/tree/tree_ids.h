@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/com/data_object.h"
+
 #include "runtime/com/dispatch.h"
 
 // The outside tree's interface: the ids the planner calls it by and the events it raises.
@@ -60,7 +62,7 @@ enum : int {
 
 // Members of the data object of the OLE events, and its one format.
 namespace dataObjectId {
-enum : DispId { GetData = 1, SetData = 2 };
+enum : DispId { GetData = DataObject::GetData, SetData = DataObject::SetData };
 }
 namespace dataFormat {
 enum : int { Text = 1 };

@@ -1,7 +1,7 @@
 #include "tree_view.h"
 
-#include "data_object.h"
 #include "runtime/com/control.h"
+#include "runtime/com/data_object.h"
 #include "runtime/com/event_args.h"
 #include "runtime/ui/manual_drag.h"
 #include "tree_ids.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data_object.h"
+#include "runtime/com/data_object.h"
 #include "tree_node.h"
 
 #include <QTreeWidget>

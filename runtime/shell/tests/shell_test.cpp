@@ -1,9 +1,11 @@
 #include "runtime/error.h"
 #include "runtime/shell/shell.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,6 +17,8 @@ TEST(LinuxShell, CodesForMissingFilesAndFolders) {
     EXPECT_EQ(shell.execute("open", "none.pdf", {}, dir.filePath("no-folder"), 1), 3);
     EXPECT_EQ(shell.execute("open", dir.filePath("no-folder/x.pdf"), {}, {}, 1), 3);
     EXPECT_EQ(shell.execute("print", "none.pdf", {}, dir.path(), 1), 2);
+    EXPECT_EQ(shell.execute("open", "", {}, dir.path(), 1), 2);
+    EXPECT_EQ(shell.execute("open", "", {}, {}, 1), 2);
     QString program;
     EXPECT_EQ(shell.findExecutable("none.pdf", dir.path(), &program), 2);
 }
@@ -50,3 +54,145 @@ TEST(LinuxShell, StartingAMissingProgramIsError53) {
 }
 
 } // namespace
+
+// Stand-ins for the desktop's programs on PATH: each logs its name and arguments, one per line, and
+// exits with the number in its ".exit" file; xdg-mime answers a query with its ".type" or ".default"
+// file. Desktop entries are looked up in a data folder of the test's own.
+class DesktopShell : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QDir().mkpath(bin);
+        QDir().mkpath(applications);
+        fake("xdg-open", "");
+        fake("lp", "");
+        fake("xdg-mime", "case \"$2\" in filetype) cat \"$0.type\";; default) cat \"$0.default\";; esac\n");
+        for (const char* name : {"PATH", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+            saved.append({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
+        qputenv("PATH", (bin + ':' + qEnvironmentVariable("PATH")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", dir.filePath("none").toLocal8Bit());
+        QDir().mkpath(dir.filePath("Docs/Unit 1"));
+        document = dir.filePath("Docs/Unit 1/it's \"a\" b.pdf");
+        write(document, "%PDF-1.4\n");
+        write(bin + "/xdg-mime.type", "application/pdf\n");
+        write(bin + "/xdg-mime.default", "lkreader.desktop\n");
+        entry("lkreader.desktop", "lkreader %f");
+        program(bin + "/lkreader");
+    }
+    void TearDown() override {
+        for (const Variable& v : saved) v.set ? qputenv(v.name, v.value) : qunsetenv(v.name);
+    }
+
+    static void write(const QString& path, const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(text);
+    }
+    static void program(const QString& path, const QByteArray& body = "exit 0\n") {
+        write(path, "#!/bin/sh\n" + body);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void fake(const QString& name, const QByteArray& answer) {
+        program(bin + '/' + name, "{ echo " + name.toUtf8() +
+                                      "; for a in \"$@\"; do echo \"$a\"; done; } >> \"" +
+                                      dir.filePath("log").toUtf8() + "\"\n" + answer +
+                                      "exit $(cat \"$0.exit\" 2>/dev/null || echo 0)\n");
+    }
+    void entry(const QString& id, const QByteArray& exec) {
+        write(applications + '/' + id, "[Desktop Entry]\nType=Application\nName=Reader\nExec=" + exec +
+                                           "\n[Desktop Action Print]\nExec=other --print %f\n");
+    }
+    QStringList log() const {
+        QFile file(dir.filePath("log"));
+        if (!file.open(QIODevice::ReadOnly)) return {};
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    // The log once a started program has written `line` into it.
+    QStringList logOnce(const QString& line) const {
+        for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20))
+            if (log().contains(line)) break;
+        return log();
+    }
+
+    QTemporaryDir dir;
+    const QString bin = dir.filePath("bin"), applications = dir.filePath("data/applications");
+    QString document;
+    struct Variable {
+        const char* name;
+        QByteArray value;
+        bool set;
+    };
+    QList<Variable> saved;
+};
+
+TEST_F(DesktopShell, OpensTheFileThroughTheAssociationAsOneArgument) {
+    rt::LinuxShell shell;
+    EXPECT_EQ(shell.execute("open", "unit 1\\IT'S \"A\" B.PDF", {}, dir.filePath("docs"), 1), 42);
+    EXPECT_EQ(logOnce("xdg-open"),
+              (QStringList{"xdg-mime", "query", "filetype", document, "xdg-mime", "query", "default",
+                           "application/pdf", "xdg-open", document}));
+}
+
+TEST_F(DesktopShell, AUrlGoesStraightToTheDesktop) {
+    rt::LinuxShell shell;
+    EXPECT_EQ(shell.execute("open", "https://example.org/help?a=1&b=2", {}, {}, 1), 42);
+    EXPECT_EQ(logOnce("xdg-open"), (QStringList{"xdg-open", "https://example.org/help?a=1&b=2"}));
+}
+
+TEST_F(DesktopShell, AMissingOrBrokenAssociationHasItsCodeAndOpensNothing) {
+    const struct {
+        const char* what;
+        QByteArray type, entryId, exec;
+        int code;
+    } cases[] = {
+        {"type unknown", "", "lkreader.desktop", "lkreader %f", 31},
+        {"no default program", "application/pdf", "", "lkreader %f", 31},
+        {"entry not there", "application/pdf", "gone.desktop", "lkreader %f", 27},
+        {"entry without Exec", "application/pdf", "lkreader.desktop", "", 27},
+        {"program not there", "application/pdf", "lkreader.desktop", "lk-missing %f", 27},
+        {"program not runnable", "application/pdf", "lkreader.desktop",
+         "\"" + dir.filePath("Docs").toUtf8() + "/Unit 1/it's \\\\\"a\\\\\" b.pdf\" %f", 11},
+    };
+    rt::LinuxShell shell;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        write(bin + "/xdg-mime.type", c.type);
+        write(bin + "/xdg-mime.default", c.entryId);
+        entry("lkreader.desktop", c.exec);
+        QString found = "untouched";
+        EXPECT_EQ(shell.findExecutable(document, {}, &found), c.code);
+        EXPECT_EQ(found, "untouched");
+        EXPECT_EQ(shell.execute("open", document, {}, {}, 1), c.code);
+    }
+    QThread::msleep(200);
+    EXPECT_FALSE(log().contains("xdg-open"));
+}
+
+TEST_F(DesktopShell, FindsTheAssociatedProgramWholeWhenItsPathHasBlanks) {
+    const QString reader = dir.filePath("a folder/Lesson \"Reader\"");
+    QDir().mkpath(dir.filePath("a folder"));
+    program(reader);
+    const struct {
+        QByteArray exec;
+        QString program;
+    } cases[] = {
+        {"\"" + dir.filePath("a folder").toUtf8() + "/Lesson \\\\\"Reader\\\\\"\" --print %f", reader},
+        {"  lkreader --page=1 %U", bin + "/lkreader"},
+    };
+    rt::LinuxShell shell;
+    for (const auto& c : cases) {
+        entry("lkreader.desktop", c.exec);
+        QString found;
+        EXPECT_EQ(shell.findExecutable("it's \"a\" b.pdf", dir.filePath("Docs/Unit 1"), &found), 42);
+        EXPECT_EQ(found, c.program);
+    }
+}
+
+TEST_F(DesktopShell, PrintingHandsTheFileToLp) {
+    rt::LinuxShell shell;
+    EXPECT_EQ(shell.execute("print", document, {}, {}, 1), 42);
+    write(bin + "/lp.exit", "1");
+    EXPECT_EQ(shell.execute("print", document, {}, {}, 1), 31);
+    EXPECT_EQ(log(), (QStringList{"lp", "--", document, "lp", "--", document}));
+}

@@ -16,7 +16,8 @@ TEST(InstallCourse, WritesTheFourValuesOfABuiltCourse) {
     const QString file = dir.filePath(QStringLiteral("settings.ini"));
     {
         rt::IniSettings settings(file);
-        EXPECT_EQ(InstallCourse(settings, QStringLiteral("KTN1"), QStringLiteral(LK_COURSE_DIR "/SAMPLE1")), QString());
+        EXPECT_EQ(InstallCourse(settings, QStringLiteral("KTN1"), QStringLiteral(LK_COURSE_DIR "/SAMPLE1")),
+                  QString());
     }
     rt::IniSettings settings(file);
     const QString section = QStringLiteral("Installed Courses\\KTN1");
@@ -38,10 +39,10 @@ TEST(InstallCourse, RefusesWhatIsNoBuiltCourseAndWritesNothing) {
         const char* key;
         QString folder;
     } cases[] = {
-        {"SAMPLE1", dir.filePath(QStringLiteral("missing"))},           // no folder
-        {"FAKE", dir.filePath(QStringLiteral("FAKE"))},                 // no database in it
-        {"NOCFG", QStringLiteral(LK_COURSE_DIR "/SAMPLE1")},            // no configuration of that key
-        {"A\\B", QStringLiteral(LK_COURSE_DIR "/SAMPLE1")},             // a key that would split the section
+        {"SAMPLE1", dir.filePath(QStringLiteral("missing"))}, // no folder
+        {"FAKE", dir.filePath(QStringLiteral("FAKE"))},       // no database in it
+        {"NOCFG", QStringLiteral(LK_COURSE_DIR "/SAMPLE1")},  // no configuration of that key
+        {"A\\B", QStringLiteral(LK_COURSE_DIR "/SAMPLE1")},   // a key that would split the section
         {"", QStringLiteral(LK_COURSE_DIR "/SAMPLE1")},
     };
     for (const auto& c : cases) {

@@ -4,23 +4,25 @@
 
 #include <QMimeData>
 
+namespace rt {
+
 namespace {
 
-rt::RuntimeError formatMismatch() {
-    return rt::RuntimeError(461, QStringLiteral("Specified format doesn't match format of data"));
+RuntimeError formatMismatch() {
+    return RuntimeError(461, QStringLiteral("Specified format doesn't match format of data"));
 }
 
 // A format argument: text when it is missing or 1.
-void checkTextFormat(const rt::Value& format) {
+void checkTextFormat(const Value& format) {
     if (!format.isEmpty() && format.toInt16() != DataObject::text) throw formatMismatch();
 }
 
 } // namespace
 
-std::span<const rt::Member> DataObject::members() const {
-    constexpr int method = int(rt::CallKind::Method);
-    static constexpr rt::Member table[] = {
-        {GetData, "GetData", method},
+std::span<const Member> DataObject::members() const {
+    constexpr int method = int(CallKind::Method);
+    static constexpr Member table[] = {
+        {GetData, "GetData", method | int(CallKind::Get)},
         {GetFormat, "GetFormat", method},
         {SetData, "SetData", method},
         {Clear, "Clear", method},
@@ -28,18 +30,18 @@ std::span<const rt::Member> DataObject::members() const {
     return table;
 }
 
-rt::Value DataObject::invoke(rt::DispId id, rt::CallKind kind, rt::Args& args) {
+Value DataObject::invoke(DispId id, CallKind kind, Args& args) {
     checkMember(id, kind);
-    if (!read_) throw rt::RuntimeError(91);
+    if (!read_) throw RuntimeError(91);
     switch (id) {
-    case GetFormat: return rt::Value::boolean(rt::argument(args, 0).toInt16() == text && read_->hasText());
+    case GetFormat: return Value::boolean(argument(args, 0).toInt16() == text && read_->hasText());
     case GetData:
         checkTextFormat(args.value(0));
         if (!read_->hasText()) throw formatMismatch();
         return read_->text();
     default: break;
     }
-    if (!write_) throw rt::RuntimeError(5);
+    if (!write_) throw RuntimeError(5);
     if (id == Clear) {
         write_->clear();
     } else {
@@ -48,3 +50,5 @@ rt::Value DataObject::invoke(rt::DispId id, rt::CallKind kind, rt::Args& args) {
     }
     return {};
 }
+
+} // namespace rt

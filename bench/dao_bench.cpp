@@ -1,0 +1,165 @@
+// The database layer against raw prepared SQLite statements, side by side: the point query by date that
+// loading a day's plan runs (fetch the saved query by name, open, read, close, as the programs do for
+// every look-up), and 1,000 inserts in one transaction through a table-type recordset on a link.
+// Prints the ratio layer / raw of each pair; the goal is 1.5 or less.
+#include "bench_files.h"
+#include "ratio_reporter.h"
+#include "runtime/dao/engine.h"
+#include "runtime/value/date.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int dayCount = 2000;
+const QDate firstDay(2027, 1, 4);
+
+QList<QDate> planDays() {
+    QList<QDate> days;
+    for (int i = 0; i < dayCount; ++i) days << firstDay.addDays(i);
+    return days;
+}
+
+BenchFiles& files() {
+    static BenchFiles f(planDays());
+    return f;
+}
+
+qint32 dayNumber(int i) {
+    return rt::daysFromDate(firstDay.addDays((i * 7919) % dayCount));
+}
+
+void PointQueryLayer(benchmark::State& state) {
+    rt::Database db = rt::DBEngine::instance().workspace().openDatabase(files().course);
+    int i = 0;
+    for (auto _ : state) {
+        rt::QueryDef q = db.queryDef(QStringLiteral("qLoadLessonPlan"));
+        q.setParameter(0, rt::Value::date(dayNumber(i++)));
+        rt::Recordset rs = q.open();
+        if (!rs.eof()) {
+            benchmark::DoNotOptimize(rs.field("blocked").toBool());
+            benchmark::DoNotOptimize(rs.field("LPDate").toDate());
+            benchmark::DoNotOptimize(rs.field("LessonPlanID").toInt32());
+            for (const char* f : {"Objective1", "Objective2", "Objective3", "Objective4", "Objective5",
+                                  "Title", "ItemNumber"})
+                benchmark::DoNotOptimize(rs.field(f));
+            benchmark::DoNotOptimize(rs.field("TreeID").toInt32());
+        }
+        rs.close();
+    }
+}
+
+void PointQueryRaw(benchmark::State& state) {
+    sqlite3* db = files().rawConnection();
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v3(
+        db,
+        "SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, Objective2, "
+        "Objective3, Objective4, Objective5 FROM LessonPlans WHERE LPDate = ?1 ORDER BY LessonPlanID",
+        -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    int i = 0;
+    for (auto _ : state) {
+        const QDate d = rt::dateFromDays(dayNumber(i++));
+        char day[16];
+        std::snprintf(day, sizeof day, "%04d-%02d-%02d", d.year(), d.month(), d.day());
+        sqlite3_bind_text(s, 1, day, 10, SQLITE_TRANSIENT);
+        if (sqlite3_step(s) == SQLITE_ROW) {
+            benchmark::DoNotOptimize(sqlite3_column_int(s, 5) != 0);
+            benchmark::DoNotOptimize(QDate::fromString(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 2))), Qt::ISODate));
+            benchmark::DoNotOptimize(sqlite3_column_int(s, 0));
+            for (int c : {6, 7, 8, 9, 10, 3, 4})
+                benchmark::DoNotOptimize(QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(s, c)), sqlite3_column_bytes(s, c)));
+            benchmark::DoNotOptimize(sqlite3_column_int(s, 1));
+            while (sqlite3_step(s) == SQLITE_ROW) {
+            }
+        }
+        sqlite3_reset(s);
+        sqlite3_clear_bindings(s);
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+
+void InsertsLayer(benchmark::State& state) {
+    rt::Workspace& ws = rt::DBEngine::instance().workspace();
+    rt::Database db = ws.openDatabase(files().course);
+    for (auto _ : state) {
+        ws.beginTrans();
+        rt::Recordset rs = db.openTable(QStringLiteral("LessonResources"));
+        for (int i = 0; i < 1000; ++i) {
+            rs.addNew();
+            rs.setField("ResourceID", rt::Value::longInt(i + 1));
+            rs.setField("TypeID", rt::Value::longInt(2));
+            rs.setField("LessonPlanID", rt::Value::longInt(i % dayCount + 1));
+            rs.setField("Title", rt::Value(QStringLiteral("Cup in a Tub")));
+            rs.setField("Duration", rt::Value::integer(15));
+            rs.setField("SortOrder", rt::Value::integer(qint16(i % 30)));
+            rs.setField("Descript", rt::Value(QStringLiteral("Push a cup into water.")));
+            rs.setField("Header", rt::Value::boolean(false));
+            rs.update();
+        }
+        rs.close();
+        ws.commitTrans();
+        state.PauseTiming();
+        db.execute(QStringLiteral("DELETE FROM LessonResources"));
+        state.ResumeTiming();
+    }
+}
+
+void InsertsRaw(benchmark::State& state) {
+    sqlite3* db = files().rawConnection();
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v3(
+        db,
+        "INSERT INTO LessonResources (ResourceID, TypeID, LessonPlanID, Title, Duration, SortOrder, "
+        "Descript, Header) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
+        -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    for (auto _ : state) {
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        for (int i = 0; i < 1000; ++i) {
+            const QString title = QStringLiteral("Cup in a Tub"),
+                          descript = QStringLiteral("Push a cup into water.");
+            sqlite3_bind_int(s, 1, i + 1);
+            sqlite3_bind_int(s, 2, 2);
+            sqlite3_bind_int(s, 3, i % dayCount + 1);
+            sqlite3_bind_text16(s, 4, title.utf16(), int(title.size() * 2), SQLITE_TRANSIENT);
+            sqlite3_bind_int(s, 5, 15);
+            sqlite3_bind_int(s, 6, i % 30);
+            sqlite3_bind_text16(s, 7, descript.utf16(), int(descript.size() * 2), SQLITE_TRANSIENT);
+            sqlite3_bind_int(s, 8, 0);
+            sqlite3_step(s);
+            sqlite3_reset(s);
+        }
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        state.PauseTiming();
+        sqlite3_exec(db, "DELETE FROM LessonResources", nullptr, nullptr, nullptr);
+        state.ResumeTiming();
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+
+BENCHMARK(PointQueryLayer);
+BENCHMARK(PointQueryRaw);
+BENCHMARK(InsertsLayer)->Unit(benchmark::kMillisecond);
+BENCHMARK(InsertsRaw)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    files();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const std::string pair : {"PointQuery", "Inserts"})
+        reporter.printRatio(pair + " layer / raw", pair + "Layer", pair + "Raw", "(goal: 1.5 or less)");
+    rt::DBEngine::instance().workspace().close();
+    benchmark::Shutdown();
+    return 0;
+}

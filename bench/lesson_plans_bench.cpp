@@ -1,0 +1,131 @@
+// Loading a day's plan (GetLessonPlanForDate) and testing a day (IsLessonScheduled) through the planner's
+// procedures, each against the raw prepared SQLite statement that reads the same row, over a school year
+// of plans (one each weekday of 52 weeks). Prints the ratio procedure / raw of each pair.
+#include "planner/data/lesson_plans.h"
+#include "planner_bench.h"
+#include "runtime/value/date.h"
+
+#include <sqlite3.h>
+
+namespace {
+
+QList<QDate> schoolYear() {
+    QList<QDate> days;
+    for (QDate d(2027, 8, 30); days.size() < 52 * 5; d = d.addDays(1))
+        if (d.dayOfWeek() <= 5) days << d;
+    return days;
+}
+
+BenchFiles& files() {
+    static BenchFiles f(schoolYear());
+    return f;
+}
+
+// The plan days in an order that jumps about the year, as day numbers and as stored text.
+const QList<qint32>& dayNumbers() {
+    static const QList<qint32> numbers = [] {
+        const QList<QDate> year = schoolYear();
+        QList<qint32> out;
+        for (qsizetype i = 0; i < year.size(); ++i) out << rt::daysFromDate(year[(i * 97) % year.size()]);
+        return out;
+    }();
+    return numbers;
+}
+
+QByteArray storedDate(qint32 day) {
+    return rt::dateFromDays(day).toString(Qt::ISODate).toLatin1();
+}
+
+QString text(sqlite3_stmt* s, int column) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, column)),
+                             sqlite3_column_bytes(s, column));
+}
+
+sqlite3_stmt* prepare(sqlite3* db, const char* sql) {
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    return s;
+}
+
+void LoadPlanProcedure(benchmark::State& state) {
+    const QList<qint32>& days = dayNumbers();
+    qsizetype i = 0;
+    LessonPlanRecord rec;
+    for (auto _ : state) benchmark::DoNotOptimize(GetLessonPlanForDate(days[i++ % days.size()], rec));
+}
+
+void LoadPlanRaw(benchmark::State& state) {
+    const QList<qint32>& days = dayNumbers();
+    sqlite3* db = files().rawConnection();
+    sqlite3_stmt* s =
+        prepare(db, "SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, "
+                    "Objective2, Objective3, Objective4, Objective5 FROM LessonPlans "
+                    "WHERE LPDate = ?1 ORDER BY LessonPlanID");
+    qsizetype i = 0;
+    LessonPlanRecord rec;
+    for (auto _ : state) {
+        const QByteArray day = storedDate(days[i++ % days.size()]);
+        sqlite3_bind_text(s, 1, day.constData(), int(day.size()), SQLITE_TRANSIENT);
+        const bool found = sqlite3_step(s) == SQLITE_ROW;
+        if (found) {
+            rec.blocked = sqlite3_column_int(s, 5) != 0;
+            rec.LPDate = rt::daysFromDate(QDate::fromString(text(s, 2), Qt::ISODate));
+            rec.LessonPlanID = sqlite3_column_int(s, 0);
+            rec.Objective1 = text(s, 6);
+            rec.Objective2 = text(s, 7);
+            rec.Objective3 = text(s, 8);
+            rec.Objective4 = text(s, 9);
+            rec.Objective5 = text(s, 10);
+            rec.Title = text(s, 3);
+            rec.TreeID = sqlite3_column_int(s, 1);
+            rec.ItemNumber = text(s, 4);
+        }
+        benchmark::DoNotOptimize(found);
+        sqlite3_reset(s);
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+
+void IsScheduledProcedure(benchmark::State& state) {
+    const QList<qint32>& days = dayNumbers();
+    qsizetype i = 0;
+    bool scheduled = false, blocked = false;
+    for (auto _ : state) {
+        IsLessonScheduled(days[i++ % days.size()], scheduled, blocked);
+        benchmark::DoNotOptimize(scheduled);
+    }
+}
+
+void IsScheduledRaw(benchmark::State& state) {
+    const QList<qint32>& days = dayNumbers();
+    sqlite3* db = files().rawConnection();
+    sqlite3_stmt* s = prepare(db, "SELECT blocked FROM LessonPlans WHERE LPDate = ?1 ORDER BY LessonPlanID");
+    qsizetype i = 0;
+    bool scheduled = false, blocked = false;
+    for (auto _ : state) {
+        const QByteArray day = storedDate(days[i++ % days.size()]);
+        sqlite3_bind_text(s, 1, day.constData(), int(day.size()), SQLITE_TRANSIENT);
+        scheduled = sqlite3_step(s) == SQLITE_ROW;
+        blocked = scheduled && sqlite3_column_int(s, 0) != 0;
+        benchmark::DoNotOptimize(scheduled);
+        benchmark::DoNotOptimize(blocked);
+        sqlite3_reset(s);
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+
+BENCHMARK(LoadPlanProcedure);
+BENCHMARK(LoadPlanRaw);
+BENCHMARK(IsScheduledProcedure);
+BENCHMARK(IsScheduledRaw);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return runPlannerBenchmarks(argc, argv, files, [](RatioReporter& reporter) {
+        for (const std::string pair : {"LoadPlan", "IsScheduled"})
+            reporter.printRatio(pair + " procedure / raw", pair + "Procedure", pair + "Raw");
+    });
+}

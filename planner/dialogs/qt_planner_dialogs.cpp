@@ -1,0 +1,41 @@
+#include "qt_planner_dialogs.h"
+
+#include "planner/core/resource_documents.h"
+#include "runtime/program_folder.h"
+
+#include "delete_lesson.h"
+#include "language.h"
+#include "move_day.h"
+#include "new_class.h"
+#include "open_app.h"
+#include "runtime/platform.h"
+#include "special.h"
+
+std::unique_ptr<OpenAppDialog> QtPlannerDialogs::createOpenApp() {
+    return std::make_unique<OpenApp>();
+}
+
+std::unique_ptr<NewClassDialog> QtPlannerDialogs::createNewClass() {
+    return std::make_unique<NewClass>(platform_.msg, platform_.dialogs);
+}
+
+std::unique_ptr<SpecialDialog> QtPlannerDialogs::createSpecial() {
+    auto special = std::make_unique<Special>(platform_.msg, *this);
+    special->onHelp = [this] {
+        Planner planner{platform_, *this, nullptr, {}};
+        OpenDocument(planner, rt::programFolder() + QStringLiteral("/makelp.pdf"));
+    };
+    return special;
+}
+
+std::unique_ptr<DeleteLessonDialog> QtPlannerDialogs::createDeleteLesson() {
+    return std::make_unique<DeleteLesson>();
+}
+
+std::unique_ptr<MoveDayDialog> QtPlannerDialogs::createMoveDay() {
+    return std::make_unique<MoveDay>();
+}
+
+std::unique_ptr<LanguageDialog> QtPlannerDialogs::createLanguage() {
+    return std::make_unique<Language>();
+}

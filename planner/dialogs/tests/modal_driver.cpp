@@ -1,0 +1,69 @@
+#include "modal_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char drivenProperty[] = "lkDriven";
+
+} // namespace
+
+ModalDriver::ModalDriver() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { look(); });
+    timer_.start();
+}
+
+ModalDriver& ModalDriver::then(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+void ModalDriver::look() {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || !dialog->isVisible() || dialog->property(drivenProperty).toBool()) return;
+    dialog->setProperty(drivenProperty, true);
+    if (steps_.empty()) {
+        ADD_FAILURE() << "no step for the modal dialog " << dialog->windowTitle().toStdString();
+        dialog->close();
+        return;
+    }
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    // Run outside this timer's handler: a step that opens another modal dialog blocks in its loop, and
+    // this timer must go on firing to drive that one.
+    QTimer::singleShot(0, dialog, [dialog, step = std::move(step)] { step(*dialog); });
+}
+
+ModalDriver::Step click(const char* button, int index) {
+    return [button, index](QWidget& dialog) {
+        auto* b = control<QAbstractButton>(dialog, button, index);
+        ASSERT_TRUE(b) << button;
+        b->click();
+    };
+}
+
+ModalDriver::Step choose(const char* option, int index) {
+    return [option, index](QWidget& dialog) {
+        auto* b = control<QAbstractButton>(dialog, option, index);
+        ASSERT_TRUE(b) << option;
+        b->click();
+    };
+}
+
+ModalDriver::Step closeByFrame() {
+    return [](QWidget& dialog) { dialog.close(); };
+}
+
+ModalDriver::Step pressEscape() {
+    return [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
+}
+
+ModalDriver::Step steps(std::initializer_list<ModalDriver::Step> list) {
+    return [all = std::vector<ModalDriver::Step>(list)](QWidget& dialog) {
+        for (const auto& step : all) step(dialog);
+    };
+}
