@@ -6,6 +6,7 @@
 #include "runtime/error.h"
 #include "runtime/event_loop.h"
 #include "runtime/outside/tree/tree_ids.h"
+#include "saved_query.h"
 #include "shared/course_settings.h"
 #include "shared/lesson_text.h"
 
@@ -78,7 +79,7 @@ void Fill::children(rt::Dispatch& node, const QString& query) {
 
 void Fill::addRows(rt::Dispatch& parent, rt::Recordset& rs) {
     const char* const number = library_ == Library::Resources ? "ResLibID" : "TreeID";
-    while (!rs.eof() && !rs.bof()) {
+    while (HasRow(rs)) {
         const QString text = step([&] { return caption(rs); });
         rt::Dispatch& node = step([&]() -> rt::Dispatch& { return addChild(parent, text); });
         step([&] { rt::let(node, rt::pvNodeId::Data, rt::Value::longInt(rs.field(number).toInt32())); });

@@ -1,7 +1,7 @@
 #include "resource_lookups.h"
 
-#include "course_database.h"
 #include "runtime/text.h"
+#include "saved_query.h"
 #include "shared/course_settings.h"
 #include "shared/null_text.h"
 
@@ -12,10 +12,8 @@ namespace {
 // Runs the saved query `name` with `id` as its parameter 0 and hands its first row, if any, to `read`.
 // False when there is no row.
 bool firstRow(const QString& name, qint32 id, const std::function<void(const rt::Recordset&)>& read) {
-    rt::QueryDef q = CourseDB.queryDef(name);
-    q.setParameter(0, rt::Value::longInt(id));
-    rt::Recordset rs = q.open();
-    const bool found = !rs.eof() && !rs.bof();
+    rt::Recordset rs = SavedQuery(name, rt::Value::longInt(id)).open();
+    const bool found = HasRow(rs);
     if (found) read(rs);
     rs.close();
     return found;
