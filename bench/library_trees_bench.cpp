@@ -3,6 +3,7 @@
 // the lesson tree (whose captions read each node's ancestors). Argument 0 fills a tree that is not on
 // the screen, which measures the fill; 1 a tree shown as the windows show it, which repaints at every
 // turn of the loop.
+#include "bench_files.h"
 #include "planner/data/course_database.h"
 #include "planner/data/library_trees.h"
 #include "planner/data/node_font.h"
@@ -13,8 +14,6 @@
 #include "shared/course_settings.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -27,10 +26,7 @@ constexpr int LevelSize = 2000;
 class LargeCourse {
 public:
     explicit LargeCourse(bool shown) {
-        const QString file = dir_.filePath("LARGE.mdb");
-        QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.mdb"), file);
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
-        CourseDB = rt::DBEngine::instance().workspace().openDatabase(file);
+        CourseDB = rt::DBEngine::instance().workspace().openDatabase(files_.course);
         const QString numbers =
             QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
                            "WHERE i < %1) ")
@@ -61,7 +57,7 @@ public:
     rt::OutsideTree tree;
 
 private:
-    QTemporaryDir dir_;
+    BenchFiles files_{{}};
 };
 
 using RootFill = void (*)(rt::EventLoop&, rt::Dispatch&);
