@@ -1,8 +1,8 @@
 // The library trees of a large generated course: a root fill of 2,000 nodes and the first expansion
 // of a node with 2,000 children, each row yielding to the message loop, for a resource library and for
 // the lesson tree (whose captions read each node's ancestors). Argument 0 fills a tree that is not on
-// the screen, which measures the fill; 1 a tree shown as the windows show it, which repaints at every
-// turn of the loop.
+// the screen, which measures the fill; 1 a tree shown as the windows show it, which the message loop lays
+// out and repaints whenever it runs.
 #include "bench_files.h"
 #include "planner/data/course_database.h"
 #include "planner/data/library_trees.h"

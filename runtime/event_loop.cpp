@@ -5,7 +5,9 @@
 namespace rt {
 
 void QtEventLoop::yield() {
+    if (sinceLastRun_.isValid() && sinceLastRun_.elapsed() < intervalMs) return;
     QCoreApplication::processEvents();
+    sinceLastRun_.start();
 }
 
 } // namespace rt

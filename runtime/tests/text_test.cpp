@@ -58,3 +58,19 @@ TEST(MessageBoxType, SplitsButtonsIconAndDefault) {
 }
 
 } // namespace
+
+#include "runtime/event_loop.h"
+
+#include <QTimer>
+
+namespace {
+
+TEST(QtEventLoop, TheFirstYieldRunsWhatIsWaiting) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    rt::QtEventLoop loop;
+    loop.yield();
+    EXPECT_TRUE(ran);
+}
+
+} // namespace
