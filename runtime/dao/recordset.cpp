@@ -57,11 +57,7 @@ struct Recordset::State {
         }
         return data->rows;
     }
-    int live() {
-        int n = 0;
-        for (char d : rows().deleted) n += !d;
-        return n;
-    }
+    int live() { return rows().live(); }
     int next(int from) {
         const detail::Rows& r = rows();
         int p = from + 1;
@@ -254,6 +250,7 @@ void Recordset::remove() {
     detail::Connection& c = *s.data->connection;
     c.run(c.ownStatement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?1").arg(t.table, t.key)), {s.key(row)});
     s.rows().deleted[size_t(row)] = 1;
+    ++s.rows().deletedCount;
     s.mode = State::Mode::None;
 }
 

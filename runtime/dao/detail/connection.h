@@ -44,7 +44,9 @@ struct Rows {
     std::vector<Value> cells; // row by row
     std::vector<qint64> rowids;
     std::vector<char> deleted;
+    int deletedCount = 0; // kept with `deleted`, so the live rows are counted without a walk
     int count() const { return int(deleted.size()); }
+    int live() const { return count() - deletedCount; }
     int width() const { return int(fields->size()); }
 };
 
