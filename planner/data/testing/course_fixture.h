@@ -4,9 +4,9 @@
 #include "runtime/testing/counting_event_loop.h"
 #include "runtime/testing/memory_clipboard.h"
 #include "runtime/testing/memory_settings.h"
-#include "runtime/testing/recording_pdf_reader.h"
 #include "runtime/testing/recording_cursor.h"
 #include "runtime/testing/recording_message_box.h"
+#include "runtime/testing/recording_pdf_reader.h"
 #include "runtime/testing/scripted_common_dialog.h"
 #include "runtime/testing/scripted_shell.h"
 
