@@ -42,11 +42,10 @@ void AddToMRU(rt::SettingsStore& s, const QString& path) {
         }
         return;
     }
-    for (int n = 4; n > 1; --n) {
-        s.set(app(), titles(), titleKey(n), s.get(app(), titles(), titleKey(n - 1)));
-        s.set(app(), files(), fileKey(n), s.get(app(), files(), fileKey(n - 1)));
-    }
+    // The titles move down first, then the paths.
+    for (int n = 4; n > 1; --n) s.set(app(), titles(), titleKey(n), s.get(app(), titles(), titleKey(n - 1)));
     s.set(app(), titles(), titleKey(1), FileNameFromPath(path));
+    for (int n = 4; n > 1; --n) s.set(app(), files(), fileKey(n), s.get(app(), files(), fileKey(n - 1)));
     s.set(app(), files(), fileKey(1), path);
 }
 

@@ -68,6 +68,20 @@ TEST(RecentlyUsedWrites, OpeningTheTopFileWritesNothing) {
     EXPECT_EQ(s.writes.size(), before);
 }
 
+TEST(RecentlyUsedWrites, NewFileMovesTheTitlesDownThenThePaths) {
+    rt::MemorySettings s;
+    for (const char* p : {"/a", "/b", "/c", "/d"}) AddToMRU(s, p);
+    s.writes.clear();
+    AddToMRU(s, "/e");
+    const QString app = "Brackwell Larkspan 2.0 Engine";
+    const QList<rt::MemorySettings::Write> expected{
+        {app, "MRU", "MRU4", "b"},           {app, "MRU", "MRU3", "c"},
+        {app, "MRU", "MRU2", "d"},           {app, "MRU", "MRU1", "e"},
+        {app, "MRUFiles", "MRUFile4", "/b"}, {app, "MRUFiles", "MRUFile3", "/c"},
+        {app, "MRUFiles", "MRUFile2", "/d"}, {app, "MRUFiles", "MRUFile1", "/e"}};
+    EXPECT_EQ(s.writes, expected);
+}
+
 TEST(RecentlyUsedWrites, SwapWritesInItsOrder) {
     rt::MemorySettings s;
     AddToMRU(s, "/a");
