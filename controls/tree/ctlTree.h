@@ -51,7 +51,6 @@ private:
     rt::Value callMethod(rt::DispId id, rt::Args& args);
     TreeNode* nodeArgument(const rt::Value& value) const;
     void setDragMode(qint16 mode);
-    void setBackStyle(qint16 style);
     void applyFont(const QFont& font);
 
     TreeView* tree_;

@@ -125,7 +125,7 @@ void ctlTree::assignProperty(rt::DispId id, const rt::Value& v) {
         break;
     case DropHighlight: tree_->setDropHighlight(nodeArgument(v)); break;
     case Font: applyFont(rt::fontObjectOf(v).font()); break;
-    case BackStyle: setBackStyle(v.toInt16()); break;
+    case BackStyle: backStyle_ = v.toInt16(); break;
     case BorderStyle:
         tree_->setBorderStyle(v.toInt16());
         borderStyle_ = tree_->borderStyle();
@@ -195,10 +195,6 @@ void ctlTree::setDragMode(qint16 mode) {
         throw rt::RuntimeError(380, rt::standardDescription(380), QStringLiteral("LKTree"));
     dragMode_ = mode;
     tree_->setDragMode(mode);
-}
-
-void ctlTree::setBackStyle(qint16 style) {
-    backStyle_ = inRange(style, 0, 1);
 }
 
 void ctlTree::applyFont(const QFont& font) {

@@ -78,7 +78,7 @@ void ctlTree::readProperties(rt::PropertyBag& bag) {
     backColor_ = read(bag, "BackColor").toInt32();
     foreColor_ = read(bag, "ForeColor").toInt32();
     enabled_ = read(bag, "Enabled").toBool();
-    backStyle_ = inRange(read(bag, "BackStyle").toInt16(), 0, 1);
+    backStyle_ = read(bag, "BackStyle").toInt16();
     borderStyle_ = inRange(read(bag, "BorderStyle").toInt16(), 0, 1);
     dragMode_ = inRange(read(bag, "DragMode").toInt16(), 0, 1);
     surface_.scaleLeft = read(bag, "ScaleLeft").toDouble();

@@ -11,6 +11,7 @@ Language::Language(QWidget* parent) : ModalDialog(0, parent) {
     setWindowTitle(rt::StringTable::get(2710));
     Text1 = designed<QLabel>(this, "Text1");
     Text1->setWordWrap(true);
+    Text1->setTextFormat(Qt::PlainText); // a resource title is shown as written, never as markup
     Text1->setMinimumWidth(340);
     QPushButton* Command1[] = {designed<QPushButton>(this, "Command1", 2715),
                                designed<QPushButton>(this, "Command1", 2713),

@@ -1,5 +1,6 @@
 #include "runtime/com/font_object.h"
 #include "runtime/com/picture_object.h"
+#include "runtime/com/property_bag.h"
 #include "tree_fixture.h"
 
 #include <QSignalSpy>
@@ -104,11 +105,10 @@ TEST_F(TreeMembers, OutOfRangeValuesRaise380AndChangeNothing) {
         Value value;
     };
     const Case cases[] = {
-        {DragMode, Value::integer(2)},   {BorderStyle, Value::integer(2)}, {BackStyle, Value::integer(-1)},
-        {TStyle, Value::integer(8)},     {TLineStyle, Value::integer(2)},  {LabelEdit, Value::integer(2)},
-        {TIndentation, Value::real(-1)}, {ScaleMode, Value::integer(8)},   {ScaleWidth, Value::real(0)},
-        {DrawMode, Value::integer(0)},   {DrawWidth, Value::integer(0)},   {MousePointer, Value::integer(16)},
-        {DrawStyle, Value::integer(7)},
+        {DragMode, Value::integer(2)},   {BorderStyle, Value::integer(2)},   {TStyle, Value::integer(8)},
+        {TLineStyle, Value::integer(2)}, {LabelEdit, Value::integer(2)},     {TIndentation, Value::real(-1)},
+        {ScaleMode, Value::integer(8)},  {ScaleWidth, Value::real(0)},       {DrawMode, Value::integer(0)},
+        {DrawWidth, Value::integer(0)},  {MousePointer, Value::integer(16)}, {DrawStyle, Value::integer(7)},
     };
     for (const Case& c : cases) {
         changes.clear();
@@ -123,6 +123,21 @@ TEST_F(TreeMembers, OutOfRangeValuesRaise380AndChangeNothing) {
         EXPECT_EQ(e.source, "LKTree");
         EXPECT_EQ(e.description, "Invalid property value");
     }
+}
+
+// BackStyle is applied to nothing: the control keeps whatever number the host or the bag gives it.
+TEST_F(TreeMembers, BackStyleKeepsAnyNumber) {
+    for (qint16 style : {2, -1, 300}) {
+        changes.clear();
+        rt::let(*tree, BackStyle, Value::integer(style));
+        EXPECT_EQ(get(BackStyle), Value::integer(style));
+        EXPECT_EQ(changes.size(), 1);
+    }
+    rt::MapPropertyBag bag;
+    tree->writeProperties(bag);
+    ctlTree loaded;
+    loaded.readProperties(bag);
+    EXPECT_EQ(rt::get(loaded, BackStyle), Value::integer(300));
 }
 
 TEST_F(TreeMembers, WrongObjectsAndKinds) {

@@ -124,6 +124,12 @@ TEST(Language, TextNamesTheResourceAndTheButtonGivesItsIndex) {
     EXPECT_EQ(text(dialog, "Command1", 1), "&English");
     EXPECT_EQ(text(dialog, "Command1", 2), "&Spanish");
     dialog.hide();
+    // A title that looks like markup is shown as it is written.
+    dialog.setResourceTitle("<b>Rain</b> & Snow");
+    dialog.show();
+    EXPECT_EQ(dialog.findChild<QLabel*>("Text1")->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(text(dialog, "Text1").contains("<b>Rain</b> & Snow"));
+    dialog.hide();
 
     expectResults<Language>({
         {"Cancel", click("Command1", 0), 0},

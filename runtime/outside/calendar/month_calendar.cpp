@@ -1,6 +1,7 @@
 #include "month_calendar.h"
 
 #include "calendar_ids.h"
+#include "runtime/clock.h"
 #include "runtime/com/event_args.h"
 #include "runtime/error.h"
 #include "runtime/ui/qt_cursor.h"
@@ -45,8 +46,7 @@ QDate firstOfMonth(qint32 date) {
 } // namespace
 
 MonthCalendar::MonthCalendar(QWidget* parent)
-    : Control(parent), DragExtender(this), date_(daysFromDate(QDate::currentDate())),
-      minDate_(daysFromDate(QDate(1900, 1, 1))),
+    : Control(parent), DragExtender(this), date_(today()), minDate_(daysFromDate(QDate(1900, 1, 1))),
       maxDate_(daysFromDate(QDate(2099, 12, 31))), selected_{date_} {
     for (int w = 1; w <= columns; ++w) weekdays_[w - 1] = std::make_unique<WeekdayItem>(*this, w);
     setFocusPolicy(Qt::StrongFocus);

@@ -1,3 +1,4 @@
+#include "runtime/clock.h"
 #include "runtime/outside/calendar/calendar_ids.h"
 #include "runtime/outside/calendar/month_calendar.h"
 #include "runtime/testing/error_of.h"
@@ -64,6 +65,14 @@ protected:
     MonthCalendar* cal = new MonthCalendar(&window);
     QList<Raised> events;
 };
+
+// A new calendar shows the program's today, the day every window starts from.
+TEST(MonthCalendar, StartsOnTheProgramsToday) {
+    setToday(day(2031, 6, 10));
+    const MonthCalendar cal;
+    setToday(std::nullopt);
+    EXPECT_EQ(cal.date(), day(2031, 6, 10));
+}
 
 TEST_F(CalendarTest, SettingTheDateRaisesSelChangedWithTheIndexAndBothDates) {
     EXPECT_EQ(dateText(), "3/15/2024");
