@@ -26,11 +26,6 @@ void say(Planner& planner, const QString& text, const QString& title, rt::MbIcon
     planner.platform.msg.show({text, title, rt::MbButtons::Ok, icon});
 }
 
-QString courseValue(Planner& planner, const QString& course, const QString& value) {
-    return planner.platform.settings.get(rt::StringTable::get(100),
-                                         rt::StringTable::get(104) + u'\\' + course, value);
-}
-
 // Copies a file over another in one step: the target is replaced only by a complete copy.
 void copyFile(const QString& from, const QString& to) {
     if (!QFileInfo(from).isFile()) throw rt::RuntimeError(53);
@@ -50,8 +45,8 @@ QString StripPath(const QString& path) {
 
 void SetCourseFromCommandLine(Planner& planner) {
     const QString key = rt::commandLine();
-    if (!courseValue(planner, key, "Path").isEmpty()) {
-        ReadCourseConfig(planner.platform.msg, courseValue(planner, key, "Config"));
+    if (!GetCourseValue(planner.platform, key, "Path").isEmpty()) {
+        ReadCourseConfig(planner.platform.msg, GetCourseValue(planner.platform, key, "Config"));
         LoadedCourse = key;
         return;
     }
@@ -161,7 +156,8 @@ void ExitApplication(Planner& planner) {
 }
 
 void LaunchGuidedTour(Planner& planner) {
-    const QString program = courseValue(planner, LoadedCourse, "Tour") + u'/' + rt::StringTable::get(106);
+    const QString program =
+        GetCourseValue(planner.platform, LoadedCourse, "Tour") + u'/' + rt::StringTable::get(106);
     try {
         if (planner.platform.shell.startProgram(program, {}) != 0) return;
     } catch (const rt::RuntimeError& e) {

@@ -58,9 +58,7 @@ qint16 chooseLanguage(Planner& planner, const ResourceRecord& res) {
 
 // The loaded course's PDF folder and the configured folder below it; both carry their own separators.
 QString documentFolder(Planner& planner) {
-    return planner.platform.settings.get(rt::StringTable::get(100),
-                                         rt::StringTable::get(104) + u'\\' + LoadedCourse,
-                                         QStringLiteral("PDFDir")) +
+    return GetCourseValue(planner.platform, LoadedCourse, QStringLiteral("PDFDir")) +
            CourseSettings.ResPDFRootPath;
 }
 

@@ -24,14 +24,6 @@ QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
 
 namespace {
 
-QString courseSection(const QString& course) {
-    return rt::StringTable::get(104) + u'\\' + course;
-}
-
-QString courseValue(rt::Platform& p, const QString& course, const QString& value) {
-    return p.settings.get(rt::StringTable::get(100), courseSection(course), value);
-}
-
 void say(rt::Platform& p, const QString& text, const QString& title, rt::MbIcon icon = rt::MbIcon::None) {
     p.msg.show({text, title, rt::MbButtons::Ok, icon});
 }
@@ -79,13 +71,17 @@ void editOrAdd(rt::Recordset& rs) {
 
 } // namespace
 
+QString GetCourseValue(rt::Platform& p, const QString& course, const QString& value) {
+    return p.settings.get(rt::StringTable::get(100), rt::StringTable::get(104) + u'\\' + course, value);
+}
+
 QString GetCoursePath(rt::Platform& p, const QString& course) {
-    return courseValue(p, course, "Path");
+    return GetCourseValue(p, course, "Path");
 }
 
 void OpenCourseDatabase(rt::Platform& p, const QString& course) {
     try {
-        const QString config = courseValue(p, course, "Config");
+        const QString config = GetCourseValue(p, course, "Config");
         CourseSettings.DBVersion = QStringLiteral("0100");
         CourseSettings.UCI = LoadedCourse;
         ReadCourseConfig(p.msg, config);
