@@ -6,6 +6,7 @@
 #include "planner/data/testing/course_fixture.h"
 #include "runtime/clock.h"
 #include "runtime/command_line.h"
+#include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
 
@@ -16,9 +17,7 @@ namespace {
 
 struct Ended {};
 
-qint32 day(int y, int m, int d) {
-    return rt::daysFromDate(QDate(y, m, d));
-}
+using rt::day;
 
 class ClassHandling : public CourseFixture {
 protected:

@@ -1,5 +1,6 @@
 #include "planner/core/date_captions.h"
 #include "planner/core/week_start.h"
+#include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 #include "shared/file_name.h"
 
@@ -8,9 +9,7 @@
 
 namespace {
 
-qint32 day(int y, int m, int d) {
-    return rt::daysFromDate(QDate(y, m, d));
-}
+using rt::day;
 
 class DateCaptions : public ::testing::Test {
 protected:

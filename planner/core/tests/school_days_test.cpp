@@ -1,15 +1,14 @@
 #include "planner/core/school_days.h"
 #include "planner/core/testing/scripted_dialogs.h"
 #include "runtime/clock.h"
+#include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-qint32 day(int y, int m, int d) {
-    return rt::daysFromDate(QDate(y, m, d));
-}
+using rt::day;
 
 TEST(SchoolDays, ResetGivesNoPlanDatedTodayAndKeepsTheItemNumber) {
     rt::setToday(day(2027, 3, 3));

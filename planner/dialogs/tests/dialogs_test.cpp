@@ -5,6 +5,7 @@
 #include "planner/dialogs/move_day.h"
 #include "planner/dialogs/open_app.h"
 #include "planner/dialogs/resource_details.h"
+#include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
 
@@ -18,9 +19,7 @@
 
 namespace {
 
-qint32 day(int y, int m, int d) {
-    return rt::daysFromDate(QDate(y, m, d));
-}
+using rt::day;
 
 QString text(QWidget& dialog, const char* name, int index = 0) {
     if (auto* label = control<QLabel>(dialog, name, index)) return label->text();

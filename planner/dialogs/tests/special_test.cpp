@@ -7,6 +7,7 @@
 #include "planner/dialogs/qt_planner_dialogs.h"
 #include "planner/dialogs/special.h"
 #include "runtime/outside/calendar/month_calendar.h"
+#include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
 
@@ -18,9 +19,7 @@
 
 namespace {
 
-qint32 day(int y, int m, int d) {
-    return rt::daysFromDate(QDate(y, m, d));
-}
+using rt::day;
 
 // The special-day dialog on a copy of the worked class of January 2027: plans on the 4th to the 8th
 // and the 11th to the 14th, a special day on the 7th.

@@ -6,6 +6,7 @@
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/outside/tree/tree_ids.h"
 #include "runtime/testing/recording_message_box.h"
+#include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 
 #include <QLineEdit>
@@ -15,9 +16,7 @@ namespace {
 
 using rt::Value;
 
-qint32 day(int y, int m, int d) {
-    return rt::daysFromDate(QDate(y, m, d));
-}
+using rt::day;
 
 TEST(DisableCalendarWeekends, SundayAndSaturdayAreSwitchedOff) {
     rt::MonthCalendar cal;

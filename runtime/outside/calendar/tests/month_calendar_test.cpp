@@ -2,6 +2,7 @@
 #include "runtime/outside/calendar/calendar_ids.h"
 #include "runtime/outside/calendar/month_calendar.h"
 #include "runtime/testing/error_of.h"
+#include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 
 #include <QApplication>
@@ -11,10 +12,6 @@
 using namespace rt;
 
 namespace {
-
-qint32 day(int y, int m, int d) {
-    return daysFromDate(QDate(y, m, d));
-}
 
 struct Raised {
     int id;
