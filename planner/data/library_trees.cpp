@@ -10,6 +10,8 @@
 #include "shared/course_settings.h"
 #include "shared/lesson_text.h"
 
+#include <map>
+
 namespace {
 
 // The tree's error for an add that failed.
@@ -38,13 +40,15 @@ public:
 private:
     template <class F> decltype(auto) step(F&& f);
     void addRows(rt::Dispatch& parent, rt::Recordset& rs);
-    QString caption(const rt::Recordset& rs) const;
+    QString caption(const rt::Recordset& rs);
+    const NodeAncestors& ancestors(qint32 parentID);
     rt::Dispatch& addChild(rt::Dispatch& parent, const QString& caption);
 
     rt::EventLoop& loop_;
     Library library_;
     bool retries_;
     rt::FontObject bold_;
+    std::map<qint32, NodeAncestors> ancestors_;
 };
 
 template <class F> decltype(auto) Fill::step(F&& f) {
@@ -98,11 +102,21 @@ void Fill::addRows(rt::Dispatch& parent, rt::Recordset& rs) {
     }
 }
 
-QString Fill::caption(const rt::Recordset& rs) const {
+QString Fill::caption(const rt::Recordset& rs) {
     if (library_ == Library::Resources) return rs.field("Title").toString();
     LessonInfoRecord info;
     GetLessonInfo(CourseDB, rs.field("TreeID").toInt32(), info);
-    return FormatNodeTitle(CourseDB, info, CourseSettings.StyleMakeLPAvailableNode, ClassFilePath);
+    return ComposeNodeTitle(info, ancestors(info.ParentID), CourseSettings.StyleMakeLPAvailableNode,
+                            ClassFilePath);
+}
+
+// The nodes of a level share their parent and grandparent, so a fill reads them once. A node's parent is
+// its ParentID, as the parent query gives it; a root's 0 stands for no parent.
+const NodeAncestors& Fill::ancestors(qint32 parentID) {
+    auto it = ancestors_.find(parentID);
+    if (it == ancestors_.end())
+        it = ancestors_.emplace(parentID, GetNodeAncestors(CourseDB, parentID != 0 ? parentID : -999)).first;
+    return it->second;
 }
 
 rt::Dispatch& Fill::addChild(rt::Dispatch& parent, const QString& caption) {

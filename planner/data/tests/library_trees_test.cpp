@@ -7,6 +7,8 @@
 #include "runtime/outside/tree/tree_ids.h"
 #include "runtime/outside/tree/tree_node.h"
 #include "runtime/testing/error_of.h"
+#include "shared/course_settings.h"
+#include "shared/lesson_text.h"
 
 #include <QTreeWidget>
 #include <climits>
@@ -193,6 +195,26 @@ TEST_F(LibraryTrees, LessonTreeLevelByLevel) {
 
     FillLessonTreeRoots(loop, tree);
     EXPECT_EQ(shape(), roots);
+}
+
+// A fill reads a level's parent and grandparent once: each caption is still the node's own title, also
+// under the codes that show both ancestors, at every level.
+TEST_F(LibraryTrees, LessonCaptionsAreTheNodesTitles) {
+    for (const qint16 code : {4, 6, 28}) {
+        CourseSettings.StyleMakeLPAvailableNode = code;
+        FillLessonTreeRoots(loop, tree);
+        FillLessonChildren(loop, node({1}));
+        FillLessonChildren(loop, node({1, 1}));
+        for (const auto& path :
+             std::vector<std::vector<int>>{{0}, {3}, {1, 0}, {1, 1}, {1, 1, 0}, {1, 1, 2}}) {
+            QTreeWidgetItem* item = tree.view()->invisibleRootItem();
+            for (int i : path) item = item->child(i);
+            LessonInfoRecord info;
+            GetLessonInfo(CourseDB, item->data(0, Qt::UserRole).toInt(), info);
+            EXPECT_EQ(item->text(0), FormatNodeTitle(CourseDB, info, code))
+                << code << " " << item->text(0).toStdString();
+        }
+    }
 }
 
 TEST_F(LibraryTrees, FilledNodeRunsNoQuery) {
