@@ -5,6 +5,8 @@
 #include "detail/sql_error.h"
 #include "runtime/error.h"
 
+#include <algorithm>
+
 namespace rt {
 
 using namespace dao_error;
@@ -22,10 +24,13 @@ template <class C> char16_t unit(C c) {
 // field of every row, so lengths and ASCII letters are compared first.
 bool sameName(const QString& field, QAnyStringView name) {
     if (field.size() != name.size()) {
-        // Sizes differ only for a UTF-8 name with letters beyond ASCII.
+        // Sizes differ for the same name only when it is UTF-8 with letters beyond ASCII; an ASCII name of
+        // another size is another name, told apart without folding case.
         return name.visit([&](auto view) {
             if constexpr (std::is_same_v<decltype(view), QUtf8StringView>)
-                return QAnyStringView::compare(field, view, Qt::CaseInsensitive) == 0;
+                return std::any_of(view.begin(), view.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) &&
+                       QAnyStringView::compare(field, view, Qt::CaseInsensitive) == 0;
             return false;
         });
     }
