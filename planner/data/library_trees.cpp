@@ -3,6 +3,7 @@
 #include "course_database.h"
 #include "node_font.h"
 #include "runtime/com/font_object.h"
+#include "runtime/dao/engine.h"
 #include "runtime/error.h"
 #include "runtime/event_loop.h"
 #include "runtime/outside/tree/tree_ids.h"
@@ -124,6 +125,25 @@ rt::Dispatch& Fill::addChild(rt::Dispatch& parent, const QString& caption) {
                 .toObject();
 }
 
+// A lesson level's look-ups (a node each, and its ancestors) run in one read transaction: each query then
+// finds the course database locked and checked already, instead of doing both again, which costs more
+// than the query. It ends by a commit, never a rollback, also when the fill fails, so that whatever the
+// message loop's other handlers write during the fill is kept.
+template <class F> void inOneReading(F&& fill) {
+    rt::Workspace& ws = rt::DBEngine::instance().workspace();
+    ws.beginTrans();
+    try {
+        fill();
+    } catch (const rt::RuntimeError&) {
+        try {
+            ws.commitTrans();
+        } catch (const rt::RuntimeError&) {
+        }
+        throw;
+    }
+    ws.commitTrans();
+}
+
 // The trapping fills end at their first failure without a word, keeping the nodes added so far.
 template <class F> void silently(F&& fill) {
     try {
@@ -144,11 +164,15 @@ void FillChapterTreeRoots(rt::EventLoop& loop, rt::Dispatch& tree) {
 }
 
 void FillLessonTreeRoots(rt::EventLoop& loop, rt::Dispatch& tree) {
-    Fill(loop, Library::Lessons, Failure::Passed).roots(tree, QStringLiteral("qFillLessonTreeRoots"));
+    inOneReading([&] {
+        Fill(loop, Library::Lessons, Failure::Passed).roots(tree, QStringLiteral("qFillLessonTreeRoots"));
+    });
 }
 
 void FillLessonChildren(rt::EventLoop& loop, rt::Dispatch& node) {
-    Fill(loop, Library::Lessons, Failure::Passed).children(node, QStringLiteral("qFillLessonChildren"));
+    inOneReading([&] {
+        Fill(loop, Library::Lessons, Failure::Passed).children(node, QStringLiteral("qFillLessonChildren"));
+    });
 }
 
 void FillResourcetypeChildren(rt::EventLoop& loop, rt::Dispatch& node) {

@@ -2,6 +2,7 @@
 #include "planner/data/library_trees.h"
 #include "planner/data/node_font.h"
 #include "planner/data/testing/course_fixture.h"
+#include "runtime/dao/engine.h"
 #include "runtime/error.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/outside/tree/tree_ids.h"
@@ -274,6 +275,19 @@ TEST_F(LibraryTrees, AddRefusedForGoodEndsTheFill) {
     EXPECT_EQ(rt::errorOf([&] { FillChapterTreeRoots(loop, refusing); }), 35602);
     EXPECT_EQ(shape(), QStringList{"Unit 1: Air and Sky | 100 | "});
     EXPECT_EQ(refusing.attempts, 2);
+}
+
+// A lesson fill reads in one transaction of the engine; a failing one ends it too, so that what is
+// written afterwards is stored at once.
+TEST_F(LibraryTrees, FailedLessonFillEndsItsTransaction) {
+    RefusingTree refusing(tree);
+    refusing.refuseFrom = 2;
+    refusing.refusals = INT_MAX;
+    EXPECT_EQ(rt::errorOf([&] { FillLessonTreeRoots(loop, refusing); }), 35602);
+    CourseDB.execute("UPDATE LessonTree SET Title = 'Renamed' WHERE TreeID = 10");
+    rt::Database other = rt::DBEngine::instance().workspace().openDatabase(path("SAMPLE1.mdb"));
+    rt::Recordset rs = other.openSql("SELECT Title FROM LessonTree WHERE TreeID = 10");
+    EXPECT_EQ(rs.field("Title").toString(), "Renamed");
 }
 
 TEST_F(LibraryTrees, FailedChildrenFillIsDoneAgainOnTheNextExpansion) {
