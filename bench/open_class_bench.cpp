@@ -30,7 +30,7 @@ struct Planner {
     ~Planner() { DetachClassTables(); }
 
     LargeCourse course;
-    BenchPlatform p;
+    rt::PlatformDoubles p;
 };
 
 bool openClass(Planner& planner) {

@@ -4,15 +4,7 @@
 #include "planner/data/course_database.h"
 #include "ratio_reporter.h"
 #include "runtime/dao/engine.h"
-#include "runtime/platform.h"
-#include "runtime/testing/counting_event_loop.h"
-#include "runtime/testing/memory_clipboard.h"
-#include "runtime/testing/memory_settings.h"
-#include "runtime/testing/recording_cursor.h"
-#include "runtime/testing/recording_message_box.h"
-#include "runtime/testing/recording_pdf_reader.h"
-#include "runtime/testing/scripted_common_dialog.h"
-#include "runtime/testing/scripted_shell.h"
+#include "runtime/testing/platform_doubles.h"
 #include "shared/course_settings.h"
 
 #include <QCoreApplication>
@@ -42,17 +34,3 @@ inline int runPlannerBenchmarks(int argc, char** argv, const std::function<void(
     benchmark::Shutdown();
     return 0;
 }
-
-// The platform's doubles, for the procedures that take the platform: messages recorded, settings in
-// memory, the message loop counted.
-struct BenchPlatform {
-    rt::MemorySettings settings;
-    rt::RecordingMessageBox msg;
-    rt::ScriptedCommonDialog dialogs;
-    rt::MemoryClipboard clipboard;
-    rt::ScriptedShell shell;
-    rt::RecordingPdfReader pdf;
-    rt::CountingEventLoop loop;
-    rt::RecordingCursor cursor;
-    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
-};

@@ -141,7 +141,7 @@ void restoreSpan() {
 
 void DeleteSpan(benchmark::State& state) {
     keepSpan();
-    BenchPlatform p;
+    rt::PlatformDoubles p;
     for (auto _ : state) {
         DeleteLessonsInSpan(p.platform, rt::daysFromDate(spanStart), spanDays);
         state.PauseTiming();

@@ -10,19 +10,21 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+# Every benchmark program of bench/; one that prints table rows (RatioReporter::row) joins here.
 programs=(dao_bench lesson_plans_bench school_days_bench month_cells_bench library_trees_bench open_class_bench)
-cmake --build build-release -j"$(nproc)" --target "${programs[@]}" >/dev/null
 log=build-release/bench.log
+cmake --build build-release -j"$(nproc)" --target "${programs[@]}" >"$log" 2>&1 || { tail -30 "$log"; exit 1; }
 : >"$log"
 rows=()
 for p in "${programs[@]}"; do
     echo "running $p" >&2
     out=$(QT_QPA_PLATFORM=offscreen "build-release/bench/$p" --benchmark_repetitions=5 \
-        --benchmark_report_aggregates_only=true --benchmark_color=false "$@" 2>>"$log")
+        --benchmark_report_aggregates_only=true "$@" 2>>"$log")
     printf '%s\n' "$out" >>"$log"
-    while IFS= read -r line; do rows+=("${line#@row|}"); done < <(printf '%s\n' "$out" | grep '^@row|' || true)
+    while IFS= read -r line; do rows+=("${line#@row|}"); done < <(printf '%s\n' "$out" | grep -o '@row|.*' || true)
 done
 {
     echo "benchmark|data size|median|baseline|ratio|goal|holds"
     printf '%s\n' "${rows[@]}"
-} | column -t -s '|'
+} | awk -F'|' '{ for (i = 1; i <= NF; ++i) { cell[NR, i] = $i; if (length($i) > w[i]) w[i] = length($i) } n = NR }
+    END { for (r = 1; r <= n; ++r) { line = ""; for (i = 1; i <= 7; ++i) line = line sprintf("%-*s  ", w[i], cell[r, i]); sub(/ +$/, "", line); print line } }'
