@@ -51,12 +51,14 @@ public:
                         top.real / bottom.real, top.cpu / bottom.cpu, note);
     }
 
-    // One row of the table, in real time: "@row|label|size|median|baseline|ratio|goal|holds"; the
-    // baseline (a benchmark of raw SQLite or of the toolkit alone) may be empty. Nothing when `name`
-    // did not run (a filter left it out).
+    // One row of the table: "@row|label|size|median|baseline|ratio|goal|holds"; the baseline (a
+    // benchmark of raw SQLite or of the toolkit alone) may be empty. Nothing when `name` did not run (a
+    // filter left it out). The times are CPU times, the program's own work, which the load other
+    // processes put on the machine changes far less than the elapsed time; the benchmarks' files are
+    // in memory, so no time goes to waiting for a disk either.
     void row(const std::string& label, const std::string& size, const std::string& name,
              const std::string& baseline, Goal goal) const {
-        const double t = seconds(name).real, b = baseline.empty() ? 0 : seconds(baseline).real;
+        const double t = seconds(name).cpu, b = baseline.empty() ? 0 : seconds(baseline).cpu;
         if (t <= 0) return;
         const double ratio = b > 0 ? t / b : 0;
         char goalText[32], ratioText[16] = "-";

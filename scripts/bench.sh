@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release (build-release/), runs every one of them, each benchmark repeated and
-# reported by its median, and prints one table: benchmark, data size, median, baseline (raw SQLite or the
-# toolkit alone), ratio, goal and whether it holds. The programs' own reports go to build-release/bench.log.
+# Builds the benchmarks in Release (build-release/), runs every one of them, each benchmark repeated (the
+# repetitions of a program's benchmarks interleaved at random, so that a change of the machine's load
+# falls on all of them) and reported by its median, and prints one table: benchmark, data size, median
+# CPU time, baseline (raw SQLite or the toolkit alone), ratio, goal and whether it holds. The programs'
+# own reports, with elapsed times too, go to build-release/bench.log.
 # Extra arguments go to every program (e.g. --benchmark_repetitions=3).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,12 +21,12 @@ rows=()
 for p in "${programs[@]}"; do
     echo "running $p" >&2
     out=$(QT_QPA_PLATFORM=offscreen "build-release/bench/$p" --benchmark_repetitions=5 \
-        --benchmark_report_aggregates_only=true "$@" 2>>"$log")
+        --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "$@" 2>>"$log")
     printf '%s\n' "$out" >>"$log"
     while IFS= read -r line; do rows+=("${line#@row|}"); done < <(printf '%s\n' "$out" | grep -o '@row|.*' || true)
 done
 {
-    echo "benchmark|data size|median|baseline|ratio|goal|holds"
+    echo "benchmark|data size|median (CPU)|baseline|ratio|goal|holds"
     printf '%s\n' "${rows[@]}"
 } | awk -F'|' '{ for (i = 1; i <= NF; ++i) { cell[NR, i] = $i; if (length($i) > w[i]) w[i] = length($i) } n = NR }
     END { for (r = 1; r <= n; ++r) { line = ""; for (i = 1; i <= 7; ++i) line = line sprintf("%-*s  ", w[i], cell[r, i]); sub(/ +$/, "", line); print line } }'
