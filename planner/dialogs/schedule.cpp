@@ -56,6 +56,13 @@ QPushButton* pictureButton(QWidget* parent, const char* name, int picture) {
     return b;
 }
 
+// The text that a drag's data carries; empty for none.
+QString textOf(rt::Dispatch& data) {
+    const rt::Value text = rt::Value::integer(rt::DataObject::text);
+    if (!rt::call(data, rt::DataObject::GetFormat, {text}).toBool()) return {};
+    return rt::call(data, rt::DataObject::GetData, {text}).toString();
+}
+
 } // namespace
 
 Schedule::Schedule(rt::MessageBox& msg, rt::EventLoop& loop, QWidget* parent)
@@ -460,10 +467,7 @@ void Schedule::pvtBrackwell_Event(int event, rt::Args& args) {
     case rt::pvTreeEvent::LButtonUp: TreeDragging = false; break;
     case rt::pvTreeEvent::OLEStartDrag: pvtBrackwell_OLEStartDrag(objectOf(args[0]), args); break;
     case rt::pvTreeEvent::OLEDragOver:
-        if (rt::call(objectOf(args[0]), rt::DataObject::GetFormat, {rt::Value::integer(rt::DataObject::text)})
-                .toBool() &&
-            rt::call(objectOf(args[0]), rt::DataObject::GetData, {rt::Value::integer(rt::DataObject::text)})
-                    .toString() == QLatin1String("List1"))
+        if (textOf(objectOf(args[0])) == QLatin1String("List1"))
             args[1] = rt::Value::longInt(rt::dropEffect::Move);
         break;
     case rt::pvTreeEvent::DragDrop:

@@ -20,6 +20,7 @@
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +46,7 @@ protected:
         wizard->show();
     }
     void TearDown() override {
+        QLocale::setDefault(QLocale::system());
         wizard.reset();
         BlockedDays = {0};
         LessonQueue.clear();
@@ -285,7 +287,16 @@ TEST_F(ScheduleTest, DragsBetweenTheTreeAndTheQueue) {
     ASSERT_EQ(queued().size(), 1);
     EXPECT_TRUE(queued()[0].endsWith("=14"));
 
-    // The queue's row dragged back onto the tree leaves the queue.
+    // The queue's row dragged back onto the tree leaves the queue: it shows as a move.
+    for (const auto& [text, effect] : {std::pair{"List1", 2}, {"pvtBrackwell", 1}}) {
+        QMimeData mime;
+        mime.setText(text);
+        rt::DataObject data;
+        data.attachReadOnly(&mime);
+        EXPECT_EQ(raise(rt::pvTreeEvent::OLEDragOver, {rt::Value::object(&data), rt::Value::longInt(1)})[1]
+                      .toInt32(),
+                  effect);
+    }
     the<QListWidget>("List1")->setCurrentRow(0);
     raise(rt::pvTreeEvent::DragDrop, {rt::Value("dbgResources"), rt::Value::real(1), rt::Value::real(1)});
     EXPECT_EQ(queued().size(), 1);
@@ -294,6 +305,8 @@ TEST_F(ScheduleTest, DragsBetweenTheTreeAndTheQueue) {
 }
 
 TEST_F(ScheduleTest, OKQueuesTheLessonsAndTheDaysLeftOut) {
+    // Days are read the same on a desktop that writes them day/month/year.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     press("cmdNext");
     press("cmdNext");
     for (qint32 lesson : {airTakesUpSpace, movingAirIsWind, airHasWeight}) queue(lesson);
@@ -390,6 +403,22 @@ TEST_F(ScheduleTest, HelpOpensTheDocumentBesideTheProgram) {
     dynamic_cast<QWidget*>(made.get())->findChild<QPushButton*>("cmdHelp")->click();
     ASSERT_EQ(shell.calls.size(), 1);
     EXPECT_EQ(shell.calls[0].file, QStringLiteral(LK_PROGRAM_DIR "/makelp.pdf"));
+}
+
+// Closing the wizard by its frame schedules nothing, not even the queue of an earlier run.
+TEST_F(ScheduleTest, ScheduleLessonsAfterAFrameCloseWritesNothing) {
+    wizard.reset();
+    const int plans = CourseDB.openSql("SELECT * FROM LessonPlans").recordCount();
+    LessonQueue = LessonQueueOf({airTakesUpSpace}, day(2027, 3, 22));
+    QtPlannerDialogs dialogs(platform);
+    RecordingMainWindow window;
+    Planner planner{platform, dialogs, &window, {}};
+    ModalDriver driver;
+    driver.then(closeByFrame());
+    ScheduleLessons(planner);
+    EXPECT_TRUE(driver.done());
+    EXPECT_EQ(CourseDB.openSql("SELECT * FROM LessonPlans").recordCount(), plans);
+    EXPECT_EQ(window.calls, QStringList());
 }
 
 // The real wizard through Make Lesson Plans: two lessons of two days from Wednesday 3 March 2027.
