@@ -224,12 +224,13 @@ bool BoundGrid::typedIntoEditor(QWidget* editor, QKeyEvent* event) {
 void BoundGrid::commitData(QWidget* editor) {
     const auto* line = qobject_cast<QLineEdit*>(editor);
     if (!line || !editIndex_.isValid()) return;
-    const QModelIndex index = editIndex_;
+    const QPersistentModelIndex index = editIndex_;
     editText_ = line->text();
     emit afterColEdit(index.column());
     const QString text = *editText_;
     editText_.reset();
-    write(index, text);
+    // A handler that loaded other rows has ended the edit.
+    if (index.isValid()) write(index, text);
 }
 
 void BoundGrid::write(const QModelIndex& index, const QString& text) {

@@ -30,7 +30,6 @@ public:
 
     // DataSource.
     void setDataSource(DataControl& data);
-    DataControl* dataSource() const { return data_; }
 
     // Columns by data field; error 3265 names a field the bound rows lack.
     void setColumns(const QList<GridColumn>& columns);
@@ -56,7 +55,8 @@ signals:
     void lostFocus();
     void dblClick();
     // Each typed character's ANSI code by reference (Ctrl+letter as 1 to 26): 0 drops it, another
-    // code types that instead. Tab and the keys that end an edit are not characters here.
+    // code types that instead. Tab is none; nor are Enter and Escape in the cell editor, which they
+    // close.
     void keyPress(rt::Args& keyAscii);
     // An edit of an editable column is about to begin with this key; Cancel keeps the cell closed.
     void beforeColEdit(int column, qint16 keyAscii, bool& cancel);
