@@ -50,7 +50,7 @@ void PlanX::makeFrame() {
     auto* form = new QWidget(this);
     setCentralWidget(form);
 
-    // The strip above the views: the view options and the buttons that work on the current date.
+    // The strip above the views: the view options and the day-by-day buttons.
     auto* strip = new QWidget(form);
     place(strip, 0, 0, 9510, 420);
     opDayView = designed<QRadioButton>(strip, "opDayView", 1402);
@@ -58,15 +58,11 @@ void PlanX::makeFrame() {
     opMonthView = designed<QRadioButton>(strip, "opMonthView", 1404);
     cmdPrevDay = designed<QPushButton>(strip, "cmdPrevDay", 1408);
     cmdNextDay = designed<QPushButton>(strip, "cmdNextDay", 1409);
-    cmdInsertSpecial = designed<QPushButton>(strip, "cmdInsertSpecial", 1407);
-    cmdScheduleLessons = designed<QPushButton>(strip, "cmdScheduleLessons", 1406);
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(4, 0, 4, 0);
     for (QWidget* w : {opDayView, opWeekView, opMonthView}) row->addWidget(w);
     row->addStretch();
-    for (QWidget* w : {cmdPrevDay, cmdNextDay, cmdInsertSpecial, cmdScheduleLessons}) row->addWidget(w);
-    for (QPushButton* b : {cmdInsertSpecial, cmdScheduleLessons, cmdPrevDay, cmdNextDay})
-        b->setEnabled(false);
+    for (QWidget* w : {cmdPrevDay, cmdNextDay}) row->addWidget(w);
     onSet(opDayView, &PlanX::opDayView_Click);
     onSet(opWeekView, &PlanX::opWeekView_Click);
     onSet(opMonthView, &PlanX::opMonthView_Click);
@@ -91,6 +87,19 @@ void PlanX::makeFrame() {
     opByType->setText(QStringLiteral("By Type"));
     place(opChapter, 5055, 5280, 2160, 360);
     place(opByType, 7305, 5280, 2160, 360);
+
+    // The lesson panel's buttons for the calendar: a special day, the scheduling of course lessons.
+    auto* calendarButtons = new QWidget(picDayView);
+    place(calendarButtons, 45, 5640, 4605, 420);
+    cmdInsertSpecial = designed<QPushButton>(calendarButtons, "cmdInsertSpecial", 1407);
+    cmdScheduleLessons = designed<QPushButton>(calendarButtons, "cmdScheduleLessons", 1406);
+    auto* buttonRow = new QHBoxLayout(calendarButtons);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->addWidget(cmdInsertSpecial);
+    buttonRow->addWidget(cmdScheduleLessons);
+    buttonRow->addStretch();
+    for (QPushButton* b : {cmdInsertSpecial, cmdScheduleLessons, cmdPrevDay, cmdNextDay})
+        b->setEnabled(false);
 
     // The arrows between the lesson grid and the browser.
     cmdLeft = designed<QPushButton>(picDayView, "cmdLeft");

@@ -21,7 +21,7 @@ QString nameOf(const QObject* object) {
 
 QObject* findNamed(const QString& name) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name) return window;
+        if (nameOf(window) == name) return window;
         if (QObject* found = window->findChild<QObject*>(name)) return found;
     }
     return nullptr;
@@ -80,6 +80,12 @@ void WindowReport::run(const QString& command) {
         const QString name = rest.section(u' ', 0, 0), property = rest.section(u' ', 1);
         if (QObject* object = findNamed(name)) {
             say({verb, name, property, object->property(property.toLatin1().constData()).toString()});
+            return;
+        }
+    } else if (verb == QLatin1String("grab")) {
+        const QString name = rest.section(u' ', 0, 0), file = rest.section(u' ', 1);
+        if (auto* widget = qobject_cast<QWidget*>(findNamed(name)); widget && widget->grab().save(file)) {
+            say({QStringLiteral("grabbed"), file});
             return;
         }
     }
