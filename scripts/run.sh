@@ -8,10 +8,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 run="$PWD/build/run"
 export LARKSPAN_SETTINGS="${LARKSPAN_SETTINGS:-$run/settings.ini}"
-# The demo works on a copy of the course: opening a class writes links into the course database.
+# The demo works on copies of the course and of a worked class: opening a class writes links into the
+# course database, and working in it writes the class file.
 if [ ! -d "$run/SAMPLE1" ]; then
     mkdir -p "$run"
     cp -r build/course/SAMPLE1 "$run/"
+    cp build/course/fixtures/sample1.lkc "$run/"
 fi
 build/bin/lk_install_course "$LARKSPAN_SETTINGS" SAMPLE1 "$run/SAMPLE1"
 build/bin/lk-regsvr build/bin/*.ocx

@@ -66,8 +66,9 @@ protected:
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LARKSPAN_SETTINGS", settings.file());
         environment.insert("LARKSPAN_WINDOW_REPORT", "1");
-        // One running copy per user: a user of the test's own keeps other runs of the program apart.
-        environment.insert("USER", QStringLiteral("larkspan-test-%1").arg(QFileInfo(dir.path()).fileName()));
+        // The program finds its running copy by a socket in the temporary folder: one of the test's own keeps
+        // other runs of the program apart, and goes with the test.
+        environment.insert("TMPDIR", dir.path());
     }
 
     QTemporaryDir dir;
