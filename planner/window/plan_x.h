@@ -83,6 +83,9 @@ private:
 
     // Shell.
     void Form_Load();
+    // The window's own enabled state: its contents and its menu bar.
+    void setFormEnabled(bool enabled);
+    bool formEnabled() const;
     // Runs a handler; a run-time error it lets through is shown, and the window is usable again.
     void runHandler(const std::function<void()>& handler);
     void onClick(QAction* item, void (PlanX::*handler)());

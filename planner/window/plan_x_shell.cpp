@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -116,14 +117,25 @@ void PlanX::InitTabs() {
     rt::call(*tabObject, ctlTabId::SetCaption, {rt::Value::integer(qint16(n + 1)), QStringLiteral("Local")});
 }
 
+// The window system disables a window without the windows it owns; a disabled Qt window would disable
+// every dialog and message box shown over it as well, so its contents and menu bar are disabled instead.
+void PlanX::setFormEnabled(bool enabled) {
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+}
+
+bool PlanX::formEnabled() const {
+    return centralWidget()->isEnabled();
+}
+
 void PlanX::DisableForm() {
-    setEnabled(false);
+    setFormEnabled(false);
     for (QAction* menu : {mnuFile, mnuEdit, mnuView, mnuHelp}) menu->setEnabled(false);
     planner_.platform.cursor.setPointer(this, rt::Pointer::Hourglass);
 }
 
 void PlanX::EnableForm() {
-    setEnabled(true);
+    setFormEnabled(true);
     // The day view and the library tab enable the trees and the library options when they show them.
     for (QWidget* w : std::initializer_list<QWidget*>{pvType, pvChapter, opByType, opChapter})
         w->setEnabled(false);
@@ -147,7 +159,7 @@ void PlanX::closeEvent(QCloseEvent* event) {
 }
 
 void PlanX::runHandler(const std::function<void()>& handler) {
-    const bool windowEnabled = isEnabled();
+    const bool windowEnabled = formEnabled();
     const std::array<QAction*, 4> menus{mnuFile, mnuEdit, mnuView, mnuHelp};
     std::array<bool, 4> menusEnabled;
     for (size_t i = 0; i < menus.size(); ++i) menusEnabled[i] = menus[i]->isEnabled();
@@ -157,7 +169,7 @@ void PlanX::runHandler(const std::function<void()>& handler) {
     const auto report = [&](int number, const QString& description) {
         platform.msg.show({QStringLiteral("Run-time error '%1':\r\n\r\n%2").arg(number).arg(description),
                            CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Critical});
-        setEnabled(windowEnabled);
+        setFormEnabled(windowEnabled);
         for (size_t i = 0; i < menus.size(); ++i) menus[i]->setEnabled(menusEnabled[i]);
         platform.cursor.setPointer(this, pointer);
         platform.cursor.setScreenPointer(screenPointer);

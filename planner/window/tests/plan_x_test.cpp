@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -173,7 +174,7 @@ TEST_F(MainWindowTest, OpeningAndClosingAClassThroughTheWindow) {
     for (QWidget* w : std::initializer_list<QWidget*>{window->opChapter, window->opByType, window->pvChapter,
                                                       window->pvType})
         EXPECT_FALSE(w->isEnabledTo(window->picDayView)) << w->objectName().toStdString();
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
     EXPECT_EQ(window->mnuLRU[0]->text(), "sample1.lkc");
     EXPECT_TRUE(window->mnuLRU[0]->isVisible());
@@ -443,6 +444,22 @@ TEST_F(MainWindowTest, ExitAndTheCloseBoxEndTheProgramWithTheClassTablesUnlinked
     }
 }
 
+TEST_F(MainWindowTest, LongWorkDisablesTheWindowButNotTheBoxesShownOverIt) {
+    window->DisableForm();
+    EXPECT_FALSE(window->centralWidget()->isEnabled());
+    EXPECT_FALSE(window->menuBar()->isEnabled());
+    for (QAction* menu : {window->mnuFile, window->mnuEdit, window->mnuView, window->mnuHelp})
+        EXPECT_FALSE(menu->isEnabled()) << menu->objectName().toStdString();
+    EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Hourglass);
+    // A refused class file is told while the window is disabled: the box must take its answer.
+    QMessageBox box(window.get());
+    EXPECT_TRUE(box.isEnabled());
+    window->EnableForm();
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
+    EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
+}
+
 TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheWindowStaysUsable) {
     // No class is open, so the class table cannot be read.
     window->mnuFileClassInfo->setEnabled(true);
@@ -451,7 +468,7 @@ TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheWindowStaysUsable) {
     EXPECT_TRUE(msg.shown[0].text.startsWith("Run-time error '")) << msg.shown[0].text.toStdString();
     EXPECT_TRUE(msg.shown[0].text.endsWith("The database has been closed."))
         << msg.shown[0].text.toStdString();
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(window->mnuFile->isEnabled());
     EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
 }
