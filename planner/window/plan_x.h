@@ -6,7 +6,6 @@
 #include <array>
 #include <functional>
 
-class QAbstractButton;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -25,7 +24,6 @@ class PlanX : public QMainWindow, public MainWindow {
     Q_OBJECT
 public:
     explicit PlanX(Planner& planner);
-    ~PlanX() override;
 
     // Shell (plan_x_shell.cpp).
     void UIOpenClass() override;
@@ -89,7 +87,6 @@ private:
     // Runs a handler; a run-time error it lets through is shown, and the window is usable again.
     void runHandler(const std::function<void()>& handler);
     void onClick(QAction* item, void (PlanX::*handler)());
-    void onClick(QAbstractButton* button, void (PlanX::*handler)());
     // An option set by code runs its click handler when its value changes to set.
     void onSet(QRadioButton* option, void (PlanX::*handler)());
 

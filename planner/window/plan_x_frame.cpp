@@ -44,8 +44,6 @@ PlanX::PlanX(Planner& planner) : planner_(planner) {
     Form_Load();
 }
 
-PlanX::~PlanX() = default;
-
 void PlanX::makeFrame() {
     auto* form = new QWidget(this);
     setCentralWidget(form);

@@ -15,7 +15,6 @@
 #include "runtime/strings.h"
 #include "shared/course_settings.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -185,11 +184,6 @@ void PlanX::runHandler(const std::function<void()>& handler) {
 
 void PlanX::onClick(QAction* item, void (PlanX::*handler)()) {
     connect(item, &QAction::triggered, this,
-            [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
-}
-
-void PlanX::onClick(QAbstractButton* button, void (PlanX::*handler)()) {
-    connect(button, &QAbstractButton::clicked, this,
             [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
 }
 
