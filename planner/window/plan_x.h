@@ -67,9 +67,6 @@ public:
     QAction *mnuViewDay, *mnuViewWeek, *mnuViewMonth;
     QAction *mnuHelpTopics, *mnuPacing, *mnuHelpTutorial, *mnuHelpWeb, *mnuHelpSep1, *mnuHelpAbout;
 
-    // Objectives changed in the tab control and not yet written.
-    bool ObjectivesDirty = false;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -376,6 +376,21 @@ TEST_F(MainWindowTest, ClassInfoWritesTrimmedFieldsOnOkAndNothingOnCancel) {
     EXPECT_EQ(ClassComments, "Room 12");
 }
 
+TEST_F(MainWindowTest, ClassInfoShowsANullFieldAsEmpty) {
+    open();
+    CourseDB.execute("UPDATE Class SET Comments = NULL");
+    QString comments = "not read";
+    ModalDriver driver;
+    driver.then([&comments](QWidget& w) {
+        comments = control<QPlainTextEdit>(w, "txtComments")->toPlainText();
+        click("cmdCancel")(w);
+    });
+    window->mnuFileClassInfo->trigger();
+    EXPECT_TRUE(driver.done());
+    EXPECT_EQ(comments, "");
+    EXPECT_TRUE(msg.shown.isEmpty());
+}
+
 TEST_F(MainWindowTest, HelpTopicsOpenTheDocumentOfTheViewShown) {
     const std::pair<QRadioButton*, const char*> cases[] = {{nullptr, "General.pdf"},
                                                            {window->opDayView, "day.pdf"},
