@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planner/core/main_window.h"
+#include "planner/data/records.h"
 
 #include <QMainWindow>
 #include <array>
@@ -55,6 +56,13 @@ public:
     rt::OutsideTree *pvChapter, *pvType;
     // The objectives tab control, placed with the lesson panel.
     rt::Dispatch* tabObject = nullptr;
+    // Set by the tab control's ObjectiveDirty event: typed objectives not yet in the class file.
+    bool ObjectivesDirty = false;
+
+    // Objectives (plan_x_objectives.cpp).
+    void ReadObjectiveTabs(LessonPlanRecord& rec);
+    // The one commit step: with a class open and objectives typed, they are written to the current plan.
+    void CommitObjectives();
 
     // The menu bar: each top menu by its item (its title), each item by name.
     QAction *mnuFile, *mnuEdit, *mnuView, *mnuHelp;
