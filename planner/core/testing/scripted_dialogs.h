@@ -3,6 +3,7 @@
 #include "planner/core/dialogs.h"
 
 #include <QStringList>
+#include <array>
 #include <deque>
 #include <functional>
 
@@ -14,6 +15,11 @@ public:
         qint16 afterGetFileName = 2; // Result after the save dialog (0: cancelled)
         QString fileName;
         QString teacher, subject, period, comments;
+    };
+    struct PrintOptionsScript {
+        qint16 result = 1; // OK
+        qint16 choice = 0;
+        std::array<qint16, 3> resources{};
     };
 
     std::unique_ptr<OpenAppDialog> createOpenApp() override {
@@ -40,9 +46,14 @@ public:
         log << "Language";
         return std::make_unique<Language>(next(languageResults), resourceTitles);
     }
+    std::unique_ptr<PrintOptionsDialog> createPrintOptions() override {
+        log << "PrintOptions";
+        return std::make_unique<ChosenPrint>(printOptions);
+    }
 
     QStringList log;
     qint16 openAppResult = 0;
+    PrintOptionsScript printOptions;
     NewClassScript newClass;
     std::function<void()> onSpecial;
     std::deque<qint16> deleteLessonResults, moveDayResults, languageResults;
@@ -95,6 +106,14 @@ private:
         qint16 Result() const override { return r; }
         qint16 r;
         QList<qint32>& dates;
+    };
+    struct ChosenPrint : PrintOptionsDialog {
+        explicit ChosenPrint(PrintOptionsScript s) : s(s) {}
+        void showModal() override {}
+        qint16 Result() const override { return s.result; }
+        qint16 PrintChoice() const override { return s.choice; }
+        qint16 chkResourcesValue(int index) const override { return s.resources.at(size_t(index)); }
+        PrintOptionsScript s;
     };
     struct Language : LanguageDialog {
         Language(qint16 r, QStringList& titles) : r(r), titles(titles) {}
