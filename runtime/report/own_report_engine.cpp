@@ -28,42 +28,45 @@ void OwnReportEngine::setDestination(int destination) {
 
 void OwnReportEngine::start() {
     status_ = 0;
-    std::unique_ptr<QTextDocument> document = buildReport(job_);
+    Report report = buildReport(job_);
     switch (destination_) {
-    case report_destination::Window: showPreview(std::move(document)); break;
-    case report_destination::File: writePdf(*document); break;
-    default: print(*document);
+    case report_destination::Window: showPreview(std::move(report)); break;
+    case report_destination::File: writePdf(report); break;
+    default: print(report);
     }
     status_ = 1;
 }
 
-void OwnReportEngine::print(QTextDocument& document) {
+void OwnReportEngine::print(const Report& report) {
     QPrinter& printer = printers_.printer();
     printer.setDocName(job_.title);
-    document.print(&printer);
+    printer.setPageOrientation(report.orientation);
+    report.document->print(&printer);
     if (printer.printerState() == QPrinter::Error)
         throw RuntimeError(report_error::PrinterError,
                            QStringLiteral("The report could not be sent to the printer."));
 }
 
-void OwnReportEngine::writePdf(QTextDocument& document) {
+void OwnReportEngine::writePdf(const Report& report) {
     // The file is written anew, so a file left from an earlier job cannot pass for this one.
     QFile::remove(printFileName_);
     {
         QPdfWriter writer(printFileName_);
         writer.setTitle(job_.title);
-        document.print(&writer);
+        writer.setPageOrientation(report.orientation);
+        report.document->print(&writer);
     }
     if (printFileName_.isEmpty() || QFileInfo(printFileName_).size() == 0)
         throw RuntimeError(report_error::PrinterError,
                            QStringLiteral("The report could not be written to '%1'.").arg(printFileName_));
 }
 
-void OwnReportEngine::showPreview(std::unique_ptr<QTextDocument> document) {
+void OwnReportEngine::showPreview(Report report) {
     preview_.reset();
-    previewDocument_ = std::move(document);
+    previewDocument_ = std::move(report.document);
     if (!previewPrinter_) previewPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     previewPrinter_->setDocName(job_.title);
+    previewPrinter_->setPageOrientation(report.orientation);
     preview_ = std::make_unique<QPrintPreviewDialog>(previewPrinter_.get());
     preview_->setWindowTitle(job_.title);
     QTextDocument* shown = previewDocument_.get();

@@ -34,9 +34,9 @@ public:
     QPrintPreviewDialog* previewWindow() const { return preview_.get(); }
 
 private:
-    void print(QTextDocument& document);
-    void writePdf(QTextDocument& document);
-    void showPreview(std::unique_ptr<QTextDocument> document);
+    void print(const Report& report);
+    void writePdf(const Report& report);
+    void showPreview(Report report);
 
     Printers& printers_;
     ReportJob job_;

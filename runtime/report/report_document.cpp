@@ -7,7 +7,7 @@
 
 namespace rt {
 
-std::unique_ptr<QTextDocument> buildReport(const ReportJob& job) {
+Report buildReport(const ReportJob& job) {
     const ReportFile file = readReportFile(job.reportFile);
     ReportData data(job.dataFiles, parseSelectionFormula(job.formula));
     auto document = std::make_unique<QTextDocument>();
@@ -21,7 +21,9 @@ std::unique_ptr<QTextDocument> buildReport(const ReportJob& job) {
         layOutMonth(out, data, file);
     else
         layOutObjectives(out, data, file);
-    return document;
+    // Seven days side by side need the page's width.
+    return {std::move(document),
+            file.layout == QLatin1String("month") ? QPageLayout::Landscape : QPageLayout::Portrait};
 }
 
 } // namespace rt

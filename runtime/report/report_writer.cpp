@@ -8,7 +8,9 @@ namespace rt {
 
 namespace {
 
-constexpr qreal indentStep = 18; // points per level of a tree
+// Per level of a tree. Indents, unlike block margins, keep their size when printing scales the page up
+// to the printer's resolution.
+constexpr qreal indentWidth = 18;
 
 QTextCharFormat charFormat(int level) {
     QTextCharFormat format;
@@ -29,11 +31,12 @@ ReportWriter::ReportWriter(QTextDocument& document) : cursor_(&document) {
     QFont font = document.defaultFont();
     font.setPointSize(10);
     document.setDefaultFont(font);
+    document.setIndentWidth(indentWidth);
 }
 
 void ReportWriter::nextBlock(int level, int indent) {
     QTextBlockFormat block;
-    block.setLeftMargin(indent * indentStep);
+    block.setIndent(indent);
     block.setTopMargin(level == 0 ? 2 : 10);
     block.setBottomMargin(level == 0 ? 2 : 4);
     if (breakBefore_) block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -61,7 +64,8 @@ void ReportWriter::paragraph(const QString& text, int indent) {
 
 QTextTable* ReportWriter::table(int rows, int columns, int headerRows, const QList<qreal>& percentages) {
     QTextTableFormat format;
-    format.setBorder(0.5);
+    format.setBorder(1);
+    format.setBorderBrush(QColor(128, 128, 128));
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderCollapse(true);
     format.setCellPadding(4);

@@ -103,7 +103,7 @@ TEST_F(Reports, TheFormulaIsEmptyOrOneFieldOfTheMainTableEqualToAnInteger) {
 }
 
 TEST_F(Reports, ALessonPlanShowsClassDateTitleResourcesWithMinutesAndObjectives) {
-    const auto doc = rt::buildReport(lessonPlanJob("{LessonPlans.LessonPlanID}=2"));
+    const auto doc = rt::buildReport(lessonPlanJob("{LessonPlans.LessonPlanID}=2")).document;
     EXPECT_EQ(doc->metaInformation(QTextDocument::DocumentTitle), "Lesson Plan");
     EXPECT_IN_ORDER(doc->toPlainText(), {"Lesson Plan",
                                          "Ms. Alvarez, Science, 3rd period",
@@ -131,7 +131,7 @@ TEST_F(Reports, ALessonPlanShowsClassDateTitleResourcesWithMinutesAndObjectives)
 }
 
 TEST_F(Reports, WithoutAFormulaEveryPlanPrintsOnAPageOfItsOwnInDateOrder) {
-    const auto doc = rt::buildReport(lessonPlanJob({}));
+    const auto doc = rt::buildReport(lessonPlanJob({})).document;
     int pageBreaks = 0;
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
         pageBreaks += b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore ? 1 : 0;
@@ -164,7 +164,7 @@ TEST_F(Reports, TheWeekShowsItsSixCellsTwoARow) {
                                      "'Wednesday, January 6', 'Weight'", "'Thursday, January 7', 'Trip'",
                                      "'Friday, January 8', 'Clouds'", "'Saturday/Sunday, January 9-10', ''"},
                                     "January 4-10, 2027");
-    const auto doc = rt::buildReport({program + "weekvw.rpt", {reports}, {}, {}});
+    const auto doc = rt::buildReport({program + "weekvw.rpt", {reports}, {}, {}}).document;
     EXPECT_IN_ORDER(doc->toPlainText(),
                     {"Weekly Lesson Plans", "January 4-10, 2027", "Ms. Alvarez, Science, 3rd period",
                      "Monday, January 4", "Air", "Tuesday, January 5", "Wednesday, January 6", "Weight",
@@ -181,7 +181,9 @@ TEST_F(Reports, TheMonthIsSixWeeksUnderWeekdayNamesThatRepeatOnEveryPage) {
     QStringList cells;
     for (int i = 0; i < 42; ++i) cells << QStringLiteral("' %1', 'Cell %2'").arg(i % 31 + 1).arg(i);
     const QString reports = scratch(cells, "January 2027");
-    const auto doc = rt::buildReport({program + "monthvw.rpt", {reports, reports}, {}, {}});
+    rt::Report report = rt::buildReport({program + "monthvw.rpt", {reports, reports}, {}, {}});
+    EXPECT_EQ(report.orientation, QPageLayout::Landscape);
+    const auto& doc = report.document;
     QTextTable* table = qobject_cast<QTextTable*>(doc->rootFrame()->childFrames().value(0));
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->rows(), 7);
@@ -194,7 +196,7 @@ TEST_F(Reports, TheMonthIsSixWeeksUnderWeekdayNamesThatRepeatOnEveryPage) {
 TEST_F(Reports, TheObjectivesLayoutPrintsTheLessonTreeInOrderOrTheSelectedSubtree) {
     const rt::ReportJob all{
         program + "TRDWW01.rpt", {courseFile, courseFile, courseFile}, {}, "Local Objectives Report"};
-    EXPECT_IN_ORDER(rt::buildReport(all)->toPlainText(),
+    EXPECT_IN_ORDER(rt::buildReport(all).document->toPlainText(),
                     {"Local Objectives Report", "Weather Tools", "1 Thermometers", "1 Reading a Thermometer",
                      "Science Goals: Read a thermometer to the nearest degree.", "2 Hot and Cold Days",
                      "1 Air and Sky", "Science Goals: Air is all around us.", "1 Clouds", "1 How Clouds Form",
@@ -202,7 +204,7 @@ TEST_F(Reports, TheObjectivesLayoutPrintsTheLessonTreeInOrderOrTheSelectedSubtre
                      "2 Water on the Move", "3 Weather Journal Kickoff", "5 Seasons"});
     rt::ReportJob one = all;
     one.formula = "{LessonTree.TreeID}=11";
-    const QString text = rt::buildReport(one)->toPlainText();
+    const QString text = rt::buildReport(one).document->toPlainText();
     EXPECT_IN_ORDER(text,
                     {"2 What Is Air?", "1 Air Takes Up Space", "2 Air Has Weight", "3 Moving Air Is Wind"});
     EXPECT_FALSE(text.contains("Clouds"));
