@@ -15,18 +15,4 @@ inline QStringList pdfPageTexts(const QString& path) {
     return pages;
 }
 
-// Whether every piece occurs in the text, each after the one before.
-inline bool inOrder(const QString& text, const QStringList& pieces, QString* missing = nullptr) {
-    qsizetype at = 0;
-    for (const QString& piece : pieces) {
-        const qsizetype found = text.indexOf(piece, at);
-        if (found < 0) {
-            if (missing) *missing = piece;
-            return false;
-        }
-        at = found + piece.size();
-    }
-    return true;
-}
-
 } // namespace rt

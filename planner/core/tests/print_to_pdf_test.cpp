@@ -2,20 +2,13 @@
 
 #include "planner/core/printing.h"
 #include "runtime/report/own_report_engine.h"
+#include "runtime/testing/in_order.h"
 #include "runtime/testing/pdf_text.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 
 namespace {
-
-#define EXPECT_IN_ORDER(text, ...)                                                                           \
-    do {                                                                                                     \
-        QString missing;                                                                                     \
-        EXPECT_TRUE(rt::inOrder(text, __VA_ARGS__, &missing))                                                \
-            << "missing " << missing.toStdString() << " in\n"                                                \
-            << QString(text).toStdString();                                                                  \
-    } while (false)
 
 // The real engine prints each job to a PDF file of the fake printers; the files are read back.
 class PrintToPdf : public PrintingFixture {

@@ -5,6 +5,7 @@
 #include "runtime/report/report_file.h"
 #include "runtime/testing/error_of.h"
 #include "runtime/testing/fake_printers.h"
+#include "runtime/testing/in_order.h"
 #include "runtime/testing/pdf_text.h"
 
 #include <QFile>
@@ -31,14 +32,6 @@ rt::ReportJob lessonPlanJob(const QString& formula, const QString& classPath = c
 }
 
 using rt::errorOf;
-
-#define EXPECT_IN_ORDER(text, ...)                                                                           \
-    do {                                                                                                     \
-        QString missing;                                                                                     \
-        EXPECT_TRUE(rt::inOrder(text, __VA_ARGS__, &missing))                                                \
-            << "missing " << missing.toStdString() << " in\n"                                                \
-            << QString(text).toStdString();                                                                  \
-    } while (false)
 
 class Reports : public ::testing::Test {
 protected:
