@@ -5,6 +5,7 @@
 #include "planner/data/lesson_plans.h"
 #include "presentation.h"
 #include "runtime/dao/engine.h"
+#include "runtime/dao/in_one_transaction.h"
 #include "runtime/error.h"
 #include "runtime/program_folder.h"
 #include "runtime/value/date.h"
@@ -19,10 +20,6 @@ namespace {
 const QString reportsFile = QStringLiteral("reports.mdb");
 // What an empty day of the month shows: it keeps the cell as tall as a day with a lesson.
 const QString emptyDayText = QStringLiteral("\r\n\r\n\r\n\r\n\r\n.");
-
-rt::Workspace& workspace() {
-    return rt::DBEngine::instance().workspace();
-}
 
 void writeClassRow(rt::Database& db, const QString& comments) {
     rt::Recordset rs = db.openTable(QStringLiteral("Class"));
@@ -44,15 +41,14 @@ void addCell(rt::Recordset& rows, const QString& date, const QString& title) {
 
 // The fill's steps in one transaction over the freshly emptied tables; the database closes after it.
 template <class Fill> void refill(Fill fill) {
-    rt::Database db = workspace().openDatabase(ReportDatabasePath());
-    workspace().beginTrans();
+    rt::Database db = rt::DBEngine::instance().workspace().openDatabase(ReportDatabasePath());
     try {
-        db.execute(QStringLiteral("DELETE * from Class"));
-        db.execute(QStringLiteral("DELETE * from RptData"));
-        fill(db);
-        workspace().commitTrans();
+        rt::inOneTransaction([&] {
+            db.execute(QStringLiteral("DELETE * from Class"));
+            db.execute(QStringLiteral("DELETE * from RptData"));
+            fill(db);
+        });
     } catch (...) {
-        workspace().rollback();
         db.close();
         throw;
     }
