@@ -29,13 +29,10 @@ void ReportData::selectOn(int index, const QString& mainTable) {
         report_error::BadFormula,
         QStringLiteral("Error in formula: {%1.%2}.").arg(selection_.table, selection_.field));
     if (selection_.table.compare(mainTable, Qt::CaseInsensitive) != 0) throw bad;
-    Database& db = database(index);
-    try {
-        db.openSql(QStringLiteral("SELECT %1 FROM %2 WHERE 0").arg(selection_.field, mainTable),
-                   RecordsetType::Snapshot);
-    } catch (const RuntimeError&) {
-        throw bad;
-    }
+    const Recordset fields = rows(index, mainTable, QStringLiteral("0"));
+    for (int i = 0; i < fields.fieldCount(); ++i)
+        if (fields.fieldName(i).compare(selection_.field, Qt::CaseInsensitive) == 0) return;
+    throw bad;
 }
 
 Recordset ReportData::selectedRows(const QString& condition, const QString& order) {
