@@ -8,6 +8,7 @@
 #include "runtime/testing/in_order.h"
 #include "runtime/testing/pdf_text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPdfDocument>
 #include <QPrintPreviewDialog>
@@ -73,6 +74,12 @@ TEST_F(Reports, AReportFileIsFoundWithoutCaseAndMustNameALayout) {
     EXPECT_EQ(errorOf([&] { rt::readReportFile(program + "NOSUCH.rpt"); }), 20507);
     EXPECT_EQ(errorOf([&] { rt::readReportFile({}); }), 20507);
     EXPECT_EQ(errorOf([&] { rt::readReportFile(dir.filePath("bare.rpt")); }), 20525);
+
+    // Every report file beside the program names its layout.
+    const QStringList installed = QDir(program).entryList({"*.rpt"}, QDir::Files);
+    EXPECT_GE(installed.size(), 10);
+    for (const QString& name : installed)
+        EXPECT_EQ(errorOf([&] { rt::readReportFile(program + name); }), 0) << name.toStdString();
 }
 
 TEST_F(Reports, TheFormulaIsEmptyOrOneFieldOfTheMainTableEqualToAnInteger) {
