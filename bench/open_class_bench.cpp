@@ -6,6 +6,7 @@
 #include "planner/data/lesson_plans.h"
 #include "planner_bench.h"
 #include "runtime/command_line.h"
+#include "runtime/testing/platform_doubles.h"
 #include "runtime/value/date.h"
 
 #include <QFile>

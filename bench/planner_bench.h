@@ -4,7 +4,6 @@
 #include "planner/data/course_database.h"
 #include "ratio_reporter.h"
 #include "runtime/dao/engine.h"
-#include "runtime/testing/platform_doubles.h"
 #include "shared/course_settings.h"
 
 #include <QCoreApplication>

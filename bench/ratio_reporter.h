@@ -51,14 +51,21 @@ public:
                         top.real / bottom.real, top.cpu / bottom.cpu, note);
     }
 
+    // Which time a row holds: CPU time, the program's own work, which the load other processes put on
+    // the machine changes far less than the elapsed time (the benchmarks' files are in memory, so no
+    // time goes to waiting for a disk either); the elapsed time where the work is done by processes of
+    // its own, whose CPU time this one does not see.
+    enum class Clock { Cpu, Elapsed };
+
     // One row of the table: "@row|label|size|median|baseline|ratio|goal|holds"; the baseline (a
     // benchmark of raw SQLite or of the toolkit alone) may be empty. Nothing when `name` did not run (a
-    // filter left it out). The times are CPU times, the program's own work, which the load other
-    // processes put on the machine changes far less than the elapsed time; the benchmarks' files are
-    // in memory, so no time goes to waiting for a disk either.
+    // filter left it out).
     void row(const std::string& label, const std::string& size, const std::string& name,
-             const std::string& baseline, Goal goal) const {
-        const double t = seconds(name).cpu, b = baseline.empty() ? 0 : seconds(baseline).cpu;
+             const std::string& baseline, Goal goal, Clock clock = Clock::Cpu) const {
+        const auto time = [&](const std::string& n) {
+            return clock == Clock::Cpu ? seconds(n).cpu : seconds(n).real;
+        };
+        const double t = time(name), b = baseline.empty() ? 0 : time(baseline);
         if (t <= 0) return;
         const double ratio = b > 0 ? t / b : 0;
         char goalText[32], ratioText[16] = "-";
@@ -68,12 +75,12 @@ public:
             std::snprintf(goalText, sizeof goalText, "ratio <= %g", goal.limit);
         else
             std::snprintf(goalText, sizeof goalText, "<= %g ms", goal.limit);
-        std::printf("@row|%s|%s|%s|%s|%s|%s|%s\n", label.c_str(), size.c_str(), time(t).c_str(),
-                    b > 0 ? time(b).c_str() : "-", ratioText, goalText, holds ? "yes" : "NO");
+        std::printf("@row|%s|%s|%s|%s|%s|%s|%s\n", label.c_str(), size.c_str(), text(t).c_str(),
+                    b > 0 ? text(b).c_str() : "-", ratioText, goalText, holds ? "yes" : "NO");
     }
 
 private:
-    static std::string time(double s) {
+    static std::string text(double s) {
         char text[32];
         if (s >= 1e-3)
             std::snprintf(text, sizeof text, "%.2f ms", s * 1e3);

@@ -5,6 +5,7 @@
 // for a push or a pull, 16 ms for a span deletion.
 #include "planner/core/lesson_shifting.h"
 #include "planner_bench.h"
+#include "runtime/testing/platform_doubles.h"
 #include "runtime/value/date.h"
 
 #include <sqlite3.h>

@@ -2,6 +2,7 @@
 
 #include "../platform.h"
 #include "counting_event_loop.h"
+#include "fake_printers.h"
 #include "memory_clipboard.h"
 #include "memory_settings.h"
 #include "recording_cursor.h"
@@ -13,7 +14,7 @@
 namespace rt {
 
 // Every platform service as its double, and the platform made of them: settings in memory, messages
-// recorded, dialogs and the shell scripted, the message loop counted.
+// recorded, dialogs and the shell scripted, printers faked, the message loop counted.
 struct PlatformDoubles {
     MemorySettings settings;
     RecordingMessageBox msg;
@@ -21,9 +22,10 @@ struct PlatformDoubles {
     MemoryClipboard clipboard;
     ScriptedShell shell;
     RecordingPdfReader pdf;
+    FakePrinters printers;
     CountingEventLoop loop;
     RecordingCursor cursor;
-    Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
+    Platform platform{msg, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
 };
 
 } // namespace rt

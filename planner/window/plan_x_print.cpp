@@ -1,0 +1,8 @@
+// File > Print: the one place where the window hands the open class to the printing.
+#include "plan_x.h"
+
+#include "planner/core/printing.h"
+
+void PlanX::mnuFilePrint_Click() {
+    PrintClass(planner_, *CrystalReport1);
+}
