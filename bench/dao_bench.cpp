@@ -144,17 +144,13 @@ BENCHMARK(InsertsRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     linkedLargeCourse();
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const std::string pair : {"PointQuery", "Inserts"})
-        reporter.printRatio(pair + " layer / raw", pair + "Layer", pair + "Raw", "(goal: 1.5 or less)");
-    const RatioReporter::Goal ratio{RatioReporter::Goal::Ratio, 1.5};
-    reporter.row("Saved query by date (layer)", "180 plans", "PointQueryLayer", "PointQueryRaw", ratio);
-    reporter.row("1,000 inserts through a link", "1,580 rows + 1,000", "InsertsLayer", "InsertsRaw", ratio);
-    rt::DBEngine::instance().workspace().close();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv, [](RatioReporter& reporter) {
+        for (const std::string pair : {"PointQuery", "Inserts"})
+            reporter.printRatio(pair + " layer / raw", pair + "Layer", pair + "Raw", "(goal: 1.5 or less)");
+        const RatioReporter::Goal ratio{RatioReporter::Goal::Ratio, 1.5};
+        reporter.row("Saved query by date (layer)", "180 plans", "PointQueryLayer", "PointQueryRaw", ratio);
+        reporter.row("1,000 inserts through a link", "1,580 rows + 1,000", "InsertsLayer", "InsertsRaw",
+                     ratio);
+    });
 }

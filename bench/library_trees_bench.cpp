@@ -104,23 +104,19 @@ BENCHMARK_CAPTURE(firstExpansion, LessonChapter, FillLessonTreeRoots, FillLesson
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    using Goal = RatioReporter::Goal;
-    const Goal level{Goal::Milliseconds, 50}, typical{Goal::Milliseconds, 2};
-    for (const auto& [arg, how] : {std::pair{"/0", " hidden"}, std::pair{"/1", " shown"}}) {
-        const std::string a = arg, h = how;
-        reporter.row("Lesson tree: expand the bank" + h, "2,000 nodes", "firstExpansion/LessonBank" + a,
-                     "firstExpansion/ChapterBank" + a, level);
-        reporter.row("Lesson tree: expand a chapter" + h, "20 nodes", "firstExpansion/LessonChapter" + a,
-                     "firstExpansion/ChapterChapter" + a, typical);
-        reporter.row("Lesson tree: root fill" + h, "11 nodes", "rootFill/LessonRoots" + a,
-                     "rootFill/ChapterRoots" + a, typical);
-        reporter.row("Chapter library: expand the bank" + h, "2,000 nodes", "firstExpansion/ChapterBank" + a,
-                     {}, level);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
+        using Goal = RatioReporter::Goal;
+        const Goal level{Goal::Milliseconds, 50}, typical{Goal::Milliseconds, 2};
+        for (const auto& [arg, how] : {std::pair{"/0", " hidden"}, std::pair{"/1", " shown"}}) {
+            const std::string a = arg, h = how;
+            reporter.row("Lesson tree: expand the bank" + h, "2,000 nodes", "firstExpansion/LessonBank" + a,
+                         "firstExpansion/ChapterBank" + a, level);
+            reporter.row("Lesson tree: expand a chapter" + h, "20 nodes", "firstExpansion/LessonChapter" + a,
+                         "firstExpansion/ChapterChapter" + a, typical);
+            reporter.row("Lesson tree: root fill" + h, "11 nodes", "rootFill/LessonRoots" + a,
+                         "rootFill/ChapterRoots" + a, typical);
+            reporter.row("Chapter library: expand the bank" + h, "2,000 nodes",
+                         "firstExpansion/ChapterBank" + a, {}, level);
+        }
+    });
 }

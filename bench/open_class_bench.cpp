@@ -172,17 +172,12 @@ BENCHMARK(OpenClassRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const RatioReporter::Goal attach{RatioReporter::Goal::Milliseconds, 3};
-    reporter.row("AttachClassTables", "large course, 180 plans", "Attach", "AttachRaw", attach);
-    reporter.row("AttachClassTables, course open", "large course, 180 plans", "AttachCourseOpen", "AttachRaw",
-                 attach);
-    reporter.row("Open a class: attach, first plan, its resources", "10 resources", "OpenClass",
-                 "OpenClassRaw", {RatioReporter::Goal::Milliseconds, 16});
-    rt::DBEngine::instance().workspace().close();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv, [](RatioReporter& reporter) {
+        const RatioReporter::Goal attach{RatioReporter::Goal::Milliseconds, 3};
+        reporter.row("AttachClassTables", "large course, 180 plans", "Attach", "AttachRaw", attach);
+        reporter.row("AttachClassTables, course open", "large course, 180 plans", "AttachCourseOpen",
+                     "AttachRaw", attach);
+        reporter.row("Open a class: attach, first plan, its resources", "10 resources", "OpenClass",
+                     "OpenClassRaw", {RatioReporter::Goal::Milliseconds, 16});
+    });
 }

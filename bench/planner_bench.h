@@ -21,15 +21,10 @@ inline LargeCourse& linkedLargeCourse() {
 // planner's CourseDB (a "0101" course) with its class linked, the benchmarks run, then `report` prints
 // from their times.
 inline int runPlannerBenchmarks(int argc, char** argv, const std::function<void(RatioReporter&)>& report) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     CourseSettings.DBVersion = QStringLiteral("0101");
     CourseDB = rt::DBEngine::instance().workspace().openDatabase(linkedLargeCourse().database);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    report(reporter);
+    const int status = runBenchmarks<QCoreApplication>(argc, argv, report);
     CourseDB = rt::Database();
     rt::DBEngine::instance().workspace().close();
-    benchmark::Shutdown();
-    return 0;
+    return status;
 }

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -91,3 +92,16 @@ private:
 
     std::map<std::string, Seconds> medians_, runs_;
 };
+
+// The main of a benchmark program: its application object (App) made, the benchmarks run through a
+// RatioReporter, then `report` prints from their times.
+template <class App>
+int runBenchmarks(int argc, char** argv, const std::function<void(RatioReporter&)>& report) {
+    App app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    report(reporter);
+    benchmark::Shutdown();
+    return 0;
+}
