@@ -34,6 +34,12 @@ EditorFixture::EditorFixture() {
 }
 
 EditorFixture::~EditorFixture() {
+    stop();
+    rt::setProgramFolder({});
+    qunsetenv("LARKSPAN_SETTINGS");
+}
+
+void EditorFixture::stop() {
     delete frmMenu::instance();
     CloseDatabase();
     CourseDatabasePath.clear();
@@ -41,9 +47,7 @@ EditorFixture::~EditorFixture() {
     LocalObjectiveDirty = false;
     EditingTreeID.clear();
     CourseSettings = {};
-    rt::setProgramFolder({});
     rt::setCommandLine({});
-    qunsetenv("LARKSPAN_SETTINGS");
 }
 
 void EditorFixture::install(const QString& key, const QString& config) {

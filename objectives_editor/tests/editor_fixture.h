@@ -30,6 +30,8 @@ public:
     QString config(const QString& name, const QString& extraLines);
     // Runs start-up on the command line `key`; true when it showed the menu window.
     bool start(const QString& key = QStringLiteral("SAMPLE1"));
+    // Unloads the menu window and resets the module state, as at the end of a run.
+    void stop();
 
     // Runs SQL on the course database copy through a connection of its own.
     void courseSql(const QString& sql);
