@@ -29,4 +29,16 @@ function(lk_use_sample_courses target)
     add_dependencies(${target} lk_sample_courses)
 endfunction()
 
+# lk_program_version(target product): how the target's about box names its program and version
+# (LK_PRODUCT_NAME, LK_VERSION_MAJOR, LK_VERSION_MINOR, LK_VERSION_PATCH).
+function(lk_program_version target product)
+    set(revision ${PROJECT_VERSION_PATCH})
+    if(NOT revision)
+        set(revision 0)
+    endif()
+    target_compile_definitions(${target} PRIVATE LK_PRODUCT_NAME="${product}"
+        LK_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} LK_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+        LK_VERSION_PATCH=${revision})
+endfunction()
+
 include(${CMAKE_CURRENT_LIST_DIR}/LarkspanOcx.cmake)
