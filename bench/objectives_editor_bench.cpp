@@ -16,6 +16,7 @@
 #include "runtime/outside/richtext/rich_text_box.h"
 #include "runtime/program_folder.h"
 #include "runtime/settings.h"
+#include "runtime/testing/fake_printers.h"
 #include "runtime/testing/library_entry.h"
 #include "runtime/testing/recording_cursor.h"
 #include "runtime/testing/recording_message_box.h"
@@ -88,7 +89,8 @@ public:
     rt::QtEventLoop loop;
     rt::RecordingCursor cursor;
     rt::ComponentRegistry components{settings};
-    Editor editor{msg, settings, dialogs, shell, loop, cursor, components, [] {}};
+    rt::FakePrinters printers;
+    Editor editor{msg, settings, dialogs, shell, loop, cursor, components, printers, [] {}};
 };
 
 void OpenWindow(benchmark::State& state) {

@@ -13,6 +13,7 @@ class Shell;
 class EventLoop;
 class Cursor;
 class ComponentRegistry;
+class Printers;
 } // namespace rt
 
 // What the editor's procedures reach: the platform services, built once by the program's main() (tests
@@ -25,6 +26,7 @@ struct Editor {
     rt::EventLoop& loop;
     rt::Cursor& cursor;
     rt::ComponentRegistry& components;
+    rt::Printers& printers;
     // Ends the program: its windows close and the message loop stops.
     std::function<void()> endProgram;
 };

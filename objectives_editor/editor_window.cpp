@@ -10,7 +10,11 @@
 #include "runtime/com/control.h"
 #include "runtime/com/olecolor.h"
 #include "runtime/com/twips.h"
+#include "runtime/common_dialog.h"
+#include "runtime/error.h"
 #include "runtime/message_box.h"
+#include "runtime/program_folder.h"
+#include "runtime/report/own_report_engine.h"
 #include "runtime/strings.h"
 #include "shared/course_settings.h"
 #include "untrapped_error.h"
@@ -25,6 +29,9 @@ void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(toPx(left), toPx(top), toPx(width), toPx(height));
 }
 
+// The printer dialog's error when the system has no default printer.
+constexpr int NoDefaultPrinter = 28663;
+
 // Characters the local objective never holds: Tab, and the exchange file's field markers.
 bool refusedKey(qint16 keyAscii) {
     return keyAscii == 9 || keyAscii == 254 || keyAscii == 255;
@@ -32,8 +39,10 @@ bool refusedKey(qint16 keyAscii) {
 
 } // namespace
 
-frmTRD::frmTRD(Editor& editor, QWidget* parent) : QDialog(parent), editor_(editor) {
+frmTRD::frmTRD(Editor& editor, QWidget* parent)
+    : QDialog(parent), report(std::make_unique<rt::OwnReportEngine>(editor.printers)), editor_(editor) {
     setObjectName(QStringLiteral("frmTRD"));
+    report->setWindowTitle(QStringLiteral("Local Objectives Report"));
     setModal(true);
     placeControls();
     ResizeControls();
@@ -85,12 +94,14 @@ void frmTRD::placeControls() {
 
     cmdPrint = new QPushButton(this);
     cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    // Printing the local objectives comes with the report engine.
-    cmdPrint->setEnabled(false);
+    connect(cmdPrint, &QPushButton::clicked, this,
+            [this] { RunHandler(editor_, [&] { cmdPrint_Click(); }); });
     cmdOK = new QPushButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, [this] { RunHandler(editor_, [&] { cmdOK_Click(); }); });
 }
+
+frmTRD::~frmTRD() = default;
 
 void frmTRD::ResizeControls() {
     using rt::twips::toPx;
@@ -205,6 +216,32 @@ void frmTRD::cmdOK_Click() {
     LocalObjectiveDirty = false;
     EditingTreeID.clear();
     hide();
+}
+
+void frmTRD::cmdPrint_Click() {
+    try {
+        if (!EditingTreeID.isEmpty() && LocalObjectiveDirty)
+            SaveObjective(editor_, EditingTreeID, rtbTRD->text());
+        LocalObjectiveDirty = false;
+        EditingTreeID.clear();
+        rt::throwIfNotAccepted(
+            editor_.dialogs.showPrinter(rt::StringTable::get(1054), rt::cdl::PrinterNoSelection));
+        for (int file = 0; file <= 2; ++file) report->setDataFile(file, CourseDatabasePath);
+        const QString prefix = CourseSettings.UCI.left(2).toUpper();
+        const QString layout = prefix == QLatin1String("KT") ? QStringLiteral("TRDMath.rpt")
+                               : prefix == QLatin1String("RV")
+                                   ? QStringLiteral("TRDLang.rpt")
+                                   : QStringLiteral("TRD%1.rpt").arg(CourseSettings.UCI);
+        report->setReportFile(rt::programFolder() + u'/' + layout);
+        report->setDestination(rt::report_destination::Printer);
+        report->start();
+    } catch (const rt::RuntimeError& e) {
+        // Cancel in the printer dialog ends quietly, and so does any failure of the report.
+        if (e.number == NoDefaultPrinter)
+            editor_.msg.show(rt::fromType(rt::StringTable::get(1053),
+                                          rt::StringTable::get(1001) + u' ' + rt::StringTable::get(1002),
+                                          48));
+    }
 }
 
 void frmTRD::reject() {

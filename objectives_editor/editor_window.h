@@ -4,6 +4,7 @@
 #include "runtime/com/property_bag.h"
 
 #include <QDialog>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -11,7 +12,8 @@ class LocalObjectiveBox;
 struct Editor;
 namespace rt {
 class Control;
-}
+class ReportEngine;
+} // namespace rt
 
 // The editor window: the course's lesson tree, the selected lesson's course objectives (read only) on
 // the tab control, and its local objective, the one text the user changes. Created on its first opening
@@ -22,8 +24,11 @@ class frmTRD : public QDialog {
     Q_OBJECT
 public:
     explicit frmTRD(Editor& editor, QWidget* parent = nullptr);
+    ~frmTRD() override;
 
     void cmdOK_Click();
+    // Prints the course's local objectives on the printer chosen in the printer dialog.
+    void cmdPrint_Click();
     // A close by the window frame or Esc is a Close: the pending local objective is saved and no lesson
     // stays the one being edited.
     void reject() override;
@@ -36,6 +41,9 @@ public:
     void rtbTRD_KeyPress(qint16& keyAscii);
     // The local-objective box takes typing (white) or not (grey); gives the new state.
     bool EnableTextEntry(bool enable);
+
+    // The report control; tests put a recording one in its place.
+    std::unique_ptr<rt::ReportEngine> report;
 
 private:
     void ResizeControls();

@@ -7,6 +7,7 @@
 #include "runtime/ui/qt_common_dialog.h"
 #include "runtime/ui/qt_cursor.h"
 #include "runtime/ui/qt_message_box.h"
+#include "runtime/ui/qt_printers.h"
 #include "runtime/ui/single_instance.h"
 #include "start_up.h"
 
@@ -22,8 +23,9 @@ int main(int argc, char** argv) {
     rt::QtEventLoop loop;
     rt::QtCursor cursor;
     rt::ComponentRegistry components(settings);
+    rt::QtPrinters printers;
     bool ended = false;
-    Editor editor{msg, settings, dialogs, shell, loop, cursor, components, [&] {
+    Editor editor{msg, settings, dialogs, shell, loop, cursor, components, printers, [&] {
                       ended = true;
                       QApplication::exit(0);
                   }};

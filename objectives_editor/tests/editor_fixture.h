@@ -4,6 +4,7 @@
 #include "runtime/com/component_registry.h"
 #include "runtime/settings.h"
 #include "runtime/testing/counting_event_loop.h"
+#include "runtime/testing/fake_printers.h"
 #include "runtime/testing/recording_cursor.h"
 #include "runtime/testing/recording_message_box.h"
 #include "runtime/testing/scripted_common_dialog.h"
@@ -49,8 +50,9 @@ public:
     rt::CountingEventLoop loop;
     rt::RecordingCursor cursor;
     rt::ComponentRegistry components{settings};
+    rt::FakePrinters printers;
     int ended = 0;
-    Editor editor{msg, settings, dialogs, shell, loop, cursor, components, [this] { ++ended; }};
+    Editor editor{msg, settings, dialogs, shell, loop, cursor, components, printers, [this] { ++ended; }};
 };
 
 // The editor window's tree control, written out one node a line in tree order: indented by level, key,

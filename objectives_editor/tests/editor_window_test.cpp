@@ -4,6 +4,7 @@
 #include "objectives_editor/editor_window.h"
 #include "objectives_editor/local_objective_box.h"
 #include "runtime/com/control.h"
+#include "runtime/testing/recording_report_engine.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <array>
 #include <functional>
 #include <memory>
 #include <sqlite3.h>
@@ -328,6 +330,79 @@ TEST_F(EditorWindow, TreeIDsBeyondSixteenBitsAreLoadedAndSaved) {
     type(QStringLiteral(" and more"));
     click("Big Numbers");
     EXPECT_EQ(objective5(40000), "Local note and more");
+    EXPECT_EQ(messages(), "");
+}
+
+class Printing : public EditorWindow {
+public:
+    // The window on `key`, its report control a recording one, the printer dialog answering `answer`.
+    rt::RecordingReportEngine& prepare(const QString& key, rt::PrinterSetup answer) {
+        open(key);
+        auto* recording = new rt::RecordingReportEngine;
+        window->report.reset(recording);
+        dialogs.printerAnswers = {answer};
+        return *recording;
+    }
+    void print() { window->findChild<QPushButton*>("cmdPrint")->click(); }
+};
+
+TEST_F(Printing, TheReportFileFollowsTheCourseAndTheDataIsTheCourseDatabase) {
+    install(QStringLiteral("LOWER"), config(QStringLiteral("LOWER.cfg"), QStringLiteral("UCI|kt07\r\n")));
+    const std::pair<QString, QString> cases[] = {{"KTN1", "TRDMath.rpt"},
+                                                 {"RV10", "TRDLang.rpt"},
+                                                 {"LOWER", "TRDMath.rpt"},
+                                                 {"SAMPLE1", "TRDWW01.rpt"}};
+    for (const auto& [key, file] : cases) {
+        SCOPED_TRACE(key.toStdString());
+        dialogs.shown.clear();
+        rt::RecordingReportEngine& report = prepare(key, rt::PrinterSetup::Accepted);
+        print();
+        ASSERT_EQ(report.starts.size(), 1);
+        const rt::RecordingReportEngine::Snapshot& job = report.starts[0];
+        EXPECT_EQ(job.reportFile, QStringLiteral(LK_PROGRAM_DIR "/") + file);
+        EXPECT_EQ(job.dataFiles, (std::array<QString, 5>{db, db, db, QString(), QString()}));
+        EXPECT_EQ(job.destination, rt::report_destination::Printer);
+        ASSERT_EQ(dialogs.shown.size(), 1);
+        EXPECT_EQ(dialogs.shown[0].kind, rt::ScriptedCommonDialog::Shown::Printer);
+        EXPECT_EQ(dialogs.shown[0].request.title, "Print Local Objectives");
+        EXPECT_EQ(dialogs.shown[0].request.flags, 4u);
+        EXPECT_EQ(messages(), "");
+        window.reset();
+        stop();
+    }
+}
+
+TEST_F(Printing, ThePendingLocalObjectiveIsSavedFirst) {
+    rt::RecordingReportEngine& report = prepare("SAMPLE1", rt::PrinterSetup::Accepted);
+    click("-3 Weather Journal Kickoff");
+    type(QStringLiteral(" Daily."));
+    print();
+    EXPECT_EQ(objective5(60), "Hang the class journal by the window. Daily.");
+    EXPECT_FALSE(LocalObjectiveDirty);
+    EXPECT_EQ(EditingTreeID, "");
+    EXPECT_EQ(report.starts.size(), 1);
+}
+
+TEST_F(Printing, CancelIsQuietAndNoDefaultPrinterIsSaid) {
+    rt::RecordingReportEngine& cancelled = prepare("SAMPLE1", rt::PrinterSetup::Cancelled);
+    print();
+    EXPECT_TRUE(cancelled.starts.isEmpty());
+    EXPECT_EQ(messages(), "");
+
+    rt::RecordingReportEngine& refused = prepare("SAMPLE1", rt::PrinterSetup::NoDefaultPrinter);
+    print();
+    EXPECT_TRUE(refused.starts.isEmpty());
+    ASSERT_EQ(msg.shown.size(), 1);
+    EXPECT_EQ(msg.shown[0],
+              (rt::MbRequest{"You must define a default printer for your system before you can print.",
+                             "Brackwell  Tallyreed", rt::MbButtons::Ok, rt::MbIcon::Exclamation}));
+}
+
+TEST_F(Printing, TheObjectivesReportReachesThePrinter) {
+    open();
+    dialogs.printerAnswers = {rt::PrinterSetup::Accepted};
+    window->findChild<QPushButton*>("cmdPrint")->click();
+    EXPECT_EQ(printers.printedFiles().size(), 1);
     EXPECT_EQ(messages(), "");
 }
 

@@ -25,7 +25,8 @@ TEST_F(StartUp, OpensTheCommandLinesCourseAndShowsTheMenu) {
     EXPECT_EQ(EditingTreeID, "");
     EXPECT_EQ(ended, 0);
     EXPECT_EQ(messages(), "");
-    EXPECT_EQ(rt::StringTable::get(1001), "Brackwell "); // the editor's own entry; the planner's is "Larkspan"
+    EXPECT_EQ(rt::StringTable::get(1001),
+              "Brackwell "); // the editor's own entry; the planner's is "Larkspan"
 }
 
 TEST_F(StartUp, EachFailureEndsTheProgramWithNoDatabaseOpen) {
