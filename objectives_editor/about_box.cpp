@@ -17,6 +17,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     rtb1->setObjectName(QStringLiteral("rtb1"));
     rtb1->setLocked(true);
     rtb1->setFileName(rt::programFolder() + QStringLiteral("/bwabout.rtf"));
+    rtb1->setSelStart(0); // the text from its beginning
     lblInfo = new QLabel(this);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);

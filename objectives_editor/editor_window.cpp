@@ -42,7 +42,6 @@ bool refusedKey(qint16 keyAscii) {
 frmTRD::frmTRD(Editor& editor, QWidget* parent)
     : QDialog(parent), report(std::make_unique<rt::OwnReportEngine>(editor.printers)), editor_(editor) {
     setObjectName(QStringLiteral("frmTRD"));
-    report->setWindowTitle(QStringLiteral("Local Objectives Report"));
     setModal(true);
     placeControls();
     ResizeControls();
@@ -72,6 +71,7 @@ void frmTRD::placeControls() {
     // The controls' design-time properties, as the window keeps them.
     treeBag_.writeProperty(QStringLiteral("TIndentation"), rt::Value::real(300), rt::Value());
     tabBag_.writeProperty(QStringLiteral("TNumTabs"), rt::Value::integer(4), rt::Value());
+    report->setWindowTitle(QStringLiteral("Local Objectives Report"));
     treTRD = editor_.components.create(QStringLiteral("CVTree.ctlTree"), this);
     treTRD->setObjectName(QStringLiteral("treTRD"));
     treTRD->readProperties(treeBag_);
