@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <initializer_list>
 
 namespace {
 
@@ -68,9 +69,7 @@ frmMenu::frmMenu(Editor& editor) : editor_(editor) {
     grid->setRowStretch(3, 1);
     grid->setVerticalSpacing(rt::twips::toPx(240));
     // The exchange-file import and export are not there yet.
-    for (QWidget* w : {static_cast<QWidget*>(cmdImport), static_cast<QWidget*>(cmdExport),
-                       static_cast<QWidget*>(lbl2), static_cast<QWidget*>(lbl3)})
-        w->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdImport, cmdExport, lbl2, lbl3}) w->setEnabled(false);
     buildMenus();
     connect(cmdEdit, &QPushButton::clicked, this, &frmMenu::cmdEdit_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMenu::cmdExit_Click);
