@@ -1,5 +1,6 @@
 #include "runtime/settings.h"
 #include "runtime/testing/memory_settings.h"
+#include "tests/support/environment_guard.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -59,9 +60,10 @@ TEST(IniSettings, SeesWhatAnotherWriterStored) {
 }
 
 TEST(IniSettings, FileChosenByEnvironment) {
-    qputenv("LARKSPAN_SETTINGS", "/tmp/chosen.ini");
+    EnvironmentGuard environment;
+    environment.set("LARKSPAN_SETTINGS", "/tmp/chosen.ini");
     EXPECT_EQ(rt::IniSettings::defaultFile(), "/tmp/chosen.ini");
-    qunsetenv("LARKSPAN_SETTINGS");
+    environment.unset("LARKSPAN_SETTINGS");
     EXPECT_TRUE(rt::IniSettings::defaultFile().endsWith("/Larkspan/settings.ini"));
 }
 

@@ -1,6 +1,7 @@
 #include "numbered_pdf.h"
 #include "runtime/pdf/qt_pdf_reader.h"
 #include "runtime/ui/session_printer.h"
+#include "tests/support/environment_guard.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -12,7 +13,8 @@ TEST(SessionPrinter, PrintsIntoThePdfFileThatTheEnvironmentNames) {
     QTemporaryDir dir;
     const QString source = dir.filePath("course.pdf"), printed = dir.filePath("job.pdf");
     pdftest::writeNumberedPdf(source, 3);
-    qputenv("LARKSPAN_PRINT_TO_PDF", printed.toLocal8Bit());
+    EnvironmentGuard environment;
+    environment.set("LARKSPAN_PRINT_TO_PDF", printed.toStdString());
     EXPECT_EQ(rt::sessionPrinter().outputFormat(), QPrinter::PdfFormat);
 
     rt::QtPdfReader reader;
