@@ -8,7 +8,9 @@ namespace rt {
 
 HResult ComponentServer::registerServer(SettingsStore& settings, const QString& library) {
     try {
-        ComponentRegistry(settings).enter(class_.progId, class_.clsid, library, class_.version);
+        ComponentRegistry registry(settings);
+        registry.enter(class_.progId, class_.clsid, library, class_.version);
+        registry.enterTypeLibrary(class_.clsid, class_.typeLibrary, library);
         return S_OK;
     } catch (const RuntimeError&) {
         return SELFREG_E_CLASS;
@@ -17,7 +19,9 @@ HResult ComponentServer::registerServer(SettingsStore& settings, const QString& 
 
 HResult ComponentServer::unregisterServer(SettingsStore& settings, const QString& library) {
     try {
-        ComponentRegistry(settings).withdraw(class_.progId, class_.clsid, library);
+        ComponentRegistry registry(settings);
+        registry.withdrawTypeLibrary(class_.clsid, class_.typeLibrary, library);
+        registry.withdraw(class_.progId, class_.clsid, library);
         return S_OK;
     } catch (const RuntimeError&) {
         return SELFREG_E_CLASS;
