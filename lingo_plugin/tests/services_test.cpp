@@ -302,6 +302,17 @@ TEST_F(DesktopPrograms, FindExecutableFollowsTheDefaultApplication) {
     program.clear();
     EXPECT_EQ(findExecutable(viewer.string(), "", program), 42);
     EXPECT_EQ(program, viewer.string());
+    // The planner's rule for the Exec line: blanks around the key, quotes that keep a path with blanks
+    // whole, and a quote within them escaped twice (\\").
+    const fs::path blanks = folder / "a folder" / "the \"viewer\"";
+    fs::create_directories(blanks.parent_path());
+    writeFile(blanks, "#!/bin/sh\n");
+    fs::permissions(blanks, fs::perms::owner_all);
+    writeFile(folder / "share" / "applications" / "viewer.desktop", "[Desktop Entry]\nExec = \"" +
+                                                                        (folder / "a folder").string() +
+                                                                        "/the \\\\\"viewer\\\\\"\" %f\n");
+    EXPECT_EQ(findExecutable(document.string(), "", program), 42);
+    EXPECT_EQ(program, blanks.string());
     answer("xdg-mime", 0, "\n");
     writeFile(bin / "xdg-mime.out", "\n");
     EXPECT_EQ(findExecutable(document.string(), "", program), 31);
