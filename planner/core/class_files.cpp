@@ -17,8 +17,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-LessonPlanRecord CurrentLesson;
-LessonClipboardRecord LessonClipboard;
+LessonState lessonState;
+LessonPlanRecord& CurrentLesson = lessonState.CurrentLesson;
+LessonClipboardRecord& LessonClipboard = lessonState.LessonClipboard;
+
+void ResetLessonState() {
+    lessonState = {};
+}
 
 namespace {
 

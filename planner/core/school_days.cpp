@@ -6,6 +6,10 @@
 
 QList<qint32> BlockedDays{0};
 
+void ResetSchoolDaysState() {
+    BlockedDays = {0};
+}
+
 void ResetLessonRecord(LessonPlanRecord& rec) {
     rec.LessonPlanID = -999;
     rec.TreeID = -999;

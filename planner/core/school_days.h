@@ -8,6 +8,8 @@ class PlannerDialogs;
 
 // The days that the last scheduling run excluded; one zero date when none, which excludes nothing.
 extern QList<qint32> BlockedDays;
+// The module's state back to the start: no day excluded.
+void ResetSchoolDaysState();
 
 // A record with no plan and no course lesson, dated today.
 void ResetLessonRecord(LessonPlanRecord& rec);

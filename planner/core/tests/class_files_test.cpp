@@ -25,14 +25,12 @@ protected:
     void SetUp() override {
         CourseFixture::SetUp();
         rt::setToday(day(2027, 1, 9)); // a Saturday
-        ClassFilePath.clear();
-        CurrentLesson = {};
-        LessonClipboard = {};
+        ResetLessonState();
         planner.window = &window;
     }
     void TearDown() override {
         rt::setToday(std::nullopt);
-        ClassFilePath.clear();
+        ResetLessonState();
         CourseFixture::TearDown();
     }
     QStringList texts() const {

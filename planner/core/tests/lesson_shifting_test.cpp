@@ -125,7 +125,7 @@ protected:
         CourseDB.execute("DELETE FROM LessonPlans");
     }
     void TearDown() override {
-        BlockedDays = {0};
+        ResetSchoolDaysState();
         CourseFixture::TearDown();
     }
     void run(const ShiftCase& c) {
