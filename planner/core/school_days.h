@@ -8,7 +8,14 @@ class PlannerDialogs;
 
 // The days that the last scheduling run excluded; one zero date when none, which excludes nothing.
 extern QList<qint32> BlockedDays;
-// The module's state back to the start: no day excluded.
+// The course lessons that the last scheduling run chose, in order: only TreeID and a provisional LPDate
+// are set, and one more element with zero values ends the list.
+extern QList<LessonPlanRecord> LessonQueue;
+
+// The queue of the course lessons `treeIDs` from `start`: each dated provisionally one weekday after the
+// one before, and the closing element.
+QList<LessonPlanRecord> LessonQueueOf(const QList<qint32>& treeIDs, qint32 start);
+// The module's state back to the start: no day excluded, no lesson queued.
 void ResetSchoolDaysState();
 
 // A record with no plan and no course lesson, dated today.
