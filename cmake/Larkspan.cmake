@@ -5,8 +5,10 @@ function(lk_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
 endfunction()
 
-# lk_add_test(name SOURCES a.cpp ... LIBS lib ...): one GoogleTest executable, its cases listed to CTest,
-# each ended by CTest when it runs longer than two minutes.
+# Every test case ends within this many seconds, a hung one fails; listing a program's cases as well.
+set(LK_TEST_TIMEOUT 60)
+
+# lk_add_test(name SOURCES a.cpp ... LIBS lib ...): one GoogleTest executable, its cases listed to CTest.
 function(lk_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
@@ -14,8 +16,8 @@ function(lk_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
     target_compile_options(${name} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/qt_printers.h)
     target_compile_definitions(${name} PRIVATE LK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LK_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-        PROPERTIES TIMEOUT 120 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT ${LK_TEST_TIMEOUT}
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT ${LK_TEST_TIMEOUT})
 endfunction()
 
 # The program folder (the planner's executable, the class-file template "CLASS.NEW", "LKFormat.dat",

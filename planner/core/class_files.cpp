@@ -18,8 +18,13 @@
 #include <QFile>
 #include <QFileInfo>
 
-LessonPlanRecord CurrentLesson;
-LessonClipboardRecord LessonClipboard;
+LessonState lessonState;
+LessonPlanRecord& CurrentLesson = lessonState.CurrentLesson;
+LessonClipboardRecord& LessonClipboard = lessonState.LessonClipboard;
+
+void ResetLessonState() {
+    lessonState = {};
+}
 
 namespace {
 
@@ -92,7 +97,11 @@ void OpenClassFile(Planner& planner, const QString& path) {
         ClassFilePath = path;
         window.UIOpenClass();
         window.ChangeCurrentDate(AdjustForWeekend(rt::today(), false));
-        AddToMRU(planner.platform.settings, path);
+        try {
+            AddToMRU(planner.platform.settings, path);
+        } catch (const rt::RuntimeError& e) {
+            say(planner, e.description, CourseSettings.AppTitle, rt::MbIcon::Exclamation);
+        }
     }
     window.LoadMRUs();
     window.EnableForm();

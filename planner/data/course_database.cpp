@@ -17,12 +17,6 @@
 #include <QFile>
 #include <functional>
 
-rt::Database CourseDB;
-bool ClassTablesAttached = false;
-QString LoadedCourse;
-QString ClassFilePath;
-QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
-
 namespace {
 
 void say(rt::Platform& p, const QString& text, const QString& title, rt::MbIcon icon = rt::MbIcon::None) {

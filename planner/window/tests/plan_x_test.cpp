@@ -16,6 +16,7 @@
 #include "runtime/testing/recording_report_engine.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
+#include "tests/support/environment_guard.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -286,11 +287,14 @@ TEST_F(MainWindowTest, ARecentlyUsedEntryOpensThePathTheSettingGivesNow) {
 
 TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
     const QString settingsFile = path("components.ini");
-    qputenv("LARKSPAN_SETTINGS", settingsFile.toLocal8Bit());
-    ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
-    rt::IniSettings components(settingsFile);
-    rt::Control* tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
-    qunsetenv("LARKSPAN_SETTINGS");
+    rt::Control* tab = nullptr;
+    {
+        EnvironmentGuard environment;
+        environment.set("LARKSPAN_SETTINGS", settingsFile.toStdString());
+        ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
+        rt::IniSettings components(settingsFile);
+        tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
+    }
     window->tabObject = tab;
     CourseSettings.ObjectiveLabel1 = "Goals";
     CourseSettings.ObjectiveLabel2 = "Skills";
