@@ -75,6 +75,9 @@ public:
     QAction *mnuViewDay, *mnuViewWeek, *mnuViewMonth;
     QAction *mnuHelpTopics, *mnuPacing, *mnuHelpTutorial, *mnuHelpWeb, *mnuHelpSep1, *mnuHelpAbout;
 
+    // Scheduling (plan_x_scheduling.cpp).
+    void cmdScheduleLessons_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -96,6 +96,8 @@ void PlanX::makeFrame() {
     buttonRow->addWidget(cmdInsertSpecial);
     buttonRow->addWidget(cmdScheduleLessons);
     buttonRow->addStretch();
+    connect(cmdScheduleLessons, &QPushButton::clicked, this,
+            [this] { runHandler([this] { cmdScheduleLessons_Click(); }); });
     for (QPushButton* b : {cmdInsertSpecial, cmdScheduleLessons, cmdPrevDay, cmdNextDay})
         b->setEnabled(false);
 
