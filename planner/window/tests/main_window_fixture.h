@@ -8,6 +8,10 @@
 #include "planner/data/testing/course_fixture.h"
 #include "planner/window/plan_x.h"
 #include "runtime/clock.h"
+#include "runtime/com/class_factory.h"
+#include "runtime/com/component_registry.h"
+#include "runtime/com/control.h"
+#include "runtime/testing/library_entry.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
 
@@ -69,6 +73,17 @@ protected:
                  {window->picNoView, window->picDayView, window->picWeekView, window->picMonthView})
                 if (child == pic) front = pic;
         return front;
+    }
+
+    // The objectives tab control from its library, as the lesson panel creates it.
+    rt::Control* createObjectiveTabs(QWidget* parent) {
+        const QString settingsFile = path("components.ini");
+        qputenv("LARKSPAN_SETTINGS", settingsFile.toLocal8Bit());
+        EXPECT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
+        rt::IniSettings components(settingsFile);
+        rt::Control* tabs = rt::ComponentRegistry(components).create("CVTab.ctlTab", parent);
+        qunsetenv("LARKSPAN_SETTINGS");
+        return tabs;
     }
 
     QStringList texts() const {

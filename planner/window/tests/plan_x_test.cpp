@@ -217,12 +217,7 @@ TEST_F(MainWindowTest, ARecentlyUsedEntryOpensThePathTheSettingGivesNow) {
 }
 
 TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
-    const QString settingsFile = path("components.ini");
-    qputenv("LARKSPAN_SETTINGS", settingsFile.toLocal8Bit());
-    ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
-    rt::IniSettings components(settingsFile);
-    rt::Control* tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
-    qunsetenv("LARKSPAN_SETTINGS");
+    rt::Control* tab = createObjectiveTabs(window->picDayView);
     window->tabObject = tab;
     CourseSettings.ObjectiveLabel1 = "Goals";
     CourseSettings.ObjectiveLabel2 = "Skills";
