@@ -13,6 +13,7 @@
 #include "school_days.h"
 #include "shared/course_settings.h"
 #include "shared/file_name.h"
+#include "shared/installed_course.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -45,8 +46,8 @@ QString StripPath(const QString& path) {
 
 void SetCourseFromCommandLine(Planner& planner) {
     const QString key = rt::commandLine();
-    if (!GetCourseValue(planner.platform, key, "Path").isEmpty()) {
-        ReadCourseConfig(planner.platform.msg, GetCourseValue(planner.platform, key, "Config"));
+    if (!GetCourseValue(planner.platform.settings, key, "Path").isEmpty()) {
+        ReadCourseConfig(planner.platform.msg, GetCourseValue(planner.platform.settings, key, "Config"));
         LoadedCourse = key;
         return;
     }
@@ -157,7 +158,7 @@ void ExitApplication(Planner& planner) {
 
 void LaunchGuidedTour(Planner& planner) {
     const QString program =
-        GetCourseValue(planner.platform, LoadedCourse, "Tour") + u'/' + rt::StringTable::get(106);
+        GetCourseValue(planner.platform.settings, LoadedCourse, "Tour") + u'/' + rt::StringTable::get(106);
     try {
         if (planner.platform.shell.startProgram(program, {}) != 0) return;
     } catch (const rt::RuntimeError& e) {

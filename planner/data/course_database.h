@@ -18,9 +18,6 @@ extern QString ClassFilePath;
 // The open class's row of table Class.
 extern QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
 
-// A value of an installed course in the settings store ("Path", "Config", "Tour", "PDFDir"); empty when
-// the course or the value is not there.
-QString GetCourseValue(rt::Platform& p, const QString& course, const QString& value);
 // The course's database file from the settings store; empty when the course is not installed.
 QString GetCoursePath(rt::Platform& p, const QString& course);
 // Reads the course's configuration again and opens its database shared; a failure shows its message

@@ -127,9 +127,19 @@ void Connection::exec(const QString& sql) {
 
 Statement& Connection::programStatement(const QString& sql, int hidden) {
     handle();
-    ensureLinks();
     if (const auto it = statements_.constFind(sql); it != statements_.constEnd()) return **it;
-    return prepare(translateSql(sql), hidden);
+    const QString translated = translateSql(sql);
+    // The linked files are attached only when a statement names a table this file lacks: a program that
+    // never uses a link never opens the linked file, which another program may hold exclusively.
+    if (linksPending_) {
+        try {
+            return prepare(translated, hidden);
+        } catch (const RuntimeError& e) {
+            if (e.number != dao_error::TableNotFound) throw;
+        }
+        ensureLinks();
+    }
+    return prepare(translated, hidden);
 }
 
 Statement& Connection::ownStatement(const QString& sql) {

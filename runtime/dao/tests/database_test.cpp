@@ -149,6 +149,20 @@ TEST_F(Links, MakingALinkDoesNotReadTheHeldFile) {
     EXPECT_EQ(course.openTable(QStringLiteral("LessonPlans")).recordCount(), 2);
 }
 
+TEST_F(Links, StatementsThatNameNoLinkLeaveTheLinkedFileAlone) {
+    // Another program holds the linked class file exclusively; the course's own tables stay usable, and
+    // a link is reached once the file is free.
+    QString cls;
+    openLinked(&cls).close();
+    rt::Database held = ws().openDatabase(cls, true);
+    rt::Database course = ws().openDatabase(path(QStringLiteral("course.mdb")));
+    rt::Recordset rs = course.openSql(QStringLiteral("SELECT Title FROM Resources WHERE ResourceID = 9"));
+    EXPECT_EQ(rs.recordCount(), 1);
+    course.execute(QStringLiteral("UPDATE Resources SET Title = 'Kite kit' WHERE ResourceID = 9"));
+    held.close();
+    EXPECT_EQ(course.openTable(QStringLiteral("LessonPlans")).recordCount(), 2);
+}
+
 TEST_F(Links, FieldAppendedIsReadBySelectsPreparedBefore) {
     const QString cls =
         makeDb(QStringLiteral("old.lkc"),
