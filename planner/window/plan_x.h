@@ -17,6 +17,7 @@ struct Planner;
 
 namespace rt {
 class Dispatch;
+struct RuntimeError;
 class OutsideTree;
 } // namespace rt
 
@@ -82,6 +83,11 @@ public:
     QAction *mnuViewDay, *mnuViewWeek, *mnuViewMonth;
     QAction *mnuHelpTopics, *mnuPacing, *mnuHelpTutorial, *mnuHelpWeb, *mnuHelpSep1, *mnuHelpAbout;
 
+    // Edit menu (plan_x_edit_menu.cpp).
+    // Ctrl+V was typed outside the lesson grid, so the text control with the focus pasted already;
+    // Paste Text reads and clears it.
+    bool CtrlVTyped = false;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -129,6 +135,21 @@ private:
     void opMonthView_Click();
     // Brings one view picture to the front of the four.
     void bringToFront(QWidget* picture);
+
+    // Scheduling (plan_x_scheduling.cpp).
+    void cmdScheduleLessons_Click();
+
+    // Edit menu.
+    void mnuEditCutText_Click();
+    void mnuEditCopyText_Click();
+    void mnuEditPasteText_Click();
+    void mnuEditCutLesson_Click();
+    void mnuEditCopyLesson_Click();
+    void mnuEditPasteLesson_Click();
+    void mnuEditMakeLesson_Click();
+    // Copy Lesson Plan; false when the plan could not be read whole (told, the clipboard kept).
+    bool copyLessonPlan();
+    void tellLessonCommandFailed(const QString& what, const rt::RuntimeError& e);
 
     Planner& planner_;
 };
