@@ -63,6 +63,26 @@ public:
     virtual qint16 Result() const = 0;
 };
 
+// The "Schedule Lessons" wizard. It writes nothing: OK fills BlockedDays and LessonQueue and hides it,
+// and its caller reads the choices below before it destroys the wizard.
+class ScheduleDialog {
+public:
+    virtual ~ScheduleDialog() = default;
+    virtual void showModal() = 0;
+    // 0 schedule the queued course lessons, 1 one custom lesson, 2 Cancel (also for a close by the
+    // frame or Esc).
+    virtual qint16 Result() const = 0;
+    // The start date chosen on the calendar.
+    virtual qint32 calStart() const = 0;
+    // The days per lesson, as the drop-down's text.
+    virtual QString cboDays() const = 0;
+    // 1 when the custom lesson takes its resources from a course lesson.
+    virtual qint16 Check1() const = 0;
+    virtual QString txtCustTitle() const = 0;
+    // The data number (TreeID) of the lesson tree's selected node.
+    virtual qint32 pvtBrackwellSelected() const = 0;
+};
+
 // Creates the dialogs; the real ones are windows, tests give doubles.
 class PlannerDialogs {
 public:
@@ -73,4 +93,5 @@ public:
     virtual std::unique_ptr<DeleteLessonDialog> createDeleteLesson() = 0;
     virtual std::unique_ptr<MoveDayDialog> createMoveDay() = 0;
     virtual std::unique_ptr<LanguageDialog> createLanguage() = 0;
+    virtual std::unique_ptr<ScheduleDialog> createSchedule() = 0;
 };

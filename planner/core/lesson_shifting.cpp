@@ -1,7 +1,7 @@
 #include "lesson_shifting.h"
 
 #include "planner/data/lesson_plans.h"
-#include "runtime/dao/engine.h"
+#include "runtime/dao/in_one_transaction.h"
 #include "runtime/platform.h"
 #include "runtime/value/value.h"
 #include "school_days.h"
@@ -40,20 +40,12 @@ LessonPlanRecord planOn(qint32 d) {
     return rec;
 }
 
-// All of the work's writes are stored, or none of them: a failure half-way leaves no plan doubled or lost.
-template <class Work> void inOneTransaction(Work work) {
-    rt::Workspace& ws = rt::DBEngine::instance().workspace();
-    ws.beginTrans();
-    try {
-        work();
-    } catch (...) {
-        ws.rollback();
-        throw;
-    }
-    ws.commitTrans();
-}
-
 } // namespace
+
+qint32 FirstOpenSchoolDay(qint32 d) {
+    while (!isOpenSchoolDay(d)) d = nextSchoolDay(d);
+    return d;
+}
 
 bool FindScheduleConflict(qint32 startDate, qint16 lessons, qint16 daysPerLesson, qint32& conflictDate) {
     const qint16 total = rt::roundToInt16(double(lessons) * daysPerLesson);
@@ -71,13 +63,9 @@ bool FindScheduleConflict(qint32 startDate, qint16 lessons, qint16 daysPerLesson
 }
 
 void DeleteLessonsInSpan(rt::Platform& platform, qint32 startDate, qint16 n) {
-    inOneTransaction([&] {
-        qint32 end = startDate;
-        while (!isOpenSchoolDay(end)) end = nextSchoolDay(end);
-        for (int i = 1; i < n; ++i) {
-            do end = nextSchoolDay(end);
-            while (!isOpenSchoolDay(end));
-        }
+    rt::inOneTransaction([&] {
+        qint32 end = FirstOpenSchoolDay(startDate);
+        for (int i = 1; i < n; ++i) end = FirstOpenSchoolDay(nextSchoolDay(end));
         for (qint32 x = startDate; x <= end; ++x) {
             if (IsBlockedDay(x) || storedOn(x) != Stored::Ordinary) continue;
             LessonPlanRecord rec;
@@ -88,7 +76,7 @@ void DeleteLessonsInSpan(rt::Platform& platform, qint32 startDate, qint16 n) {
 }
 
 void PushLessonsForward(qint32 startDate, qint16 n) {
-    inOneTransaction([&] {
+    rt::inOneTransaction([&] {
         QList<LessonPlanRecord> plans;
         qint32 d = startDate;
         for (int count = 0; count < n;) {
@@ -110,7 +98,7 @@ void PushLessonsForward(qint32 startDate, qint16 n) {
 }
 
 void PullLessonsBack(qint32 target) {
-    inOneTransaction([&] {
+    rt::inOneTransaction([&] {
         qint32 gap = target;
         for (qint32 source = nextSchoolDay(target);; source = nextSchoolDay(source)) {
             const Stored stored = storedOn(source);

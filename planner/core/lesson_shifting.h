@@ -10,6 +10,10 @@ struct Platform;
 // BlockedDays and holds no special day. Special days never move; plans on excluded days stay where they
 // are. The three shifting operations each store all their changes or, on an error, none.
 
+// d itself, or else the first school day after it, that lessons may take: neither one of BlockedDays
+// nor a special day.
+qint32 FirstOpenSchoolDay(qint32 d);
+
 // Whether one of the school days that `lessons` x `daysPerLesson` lessons from startDate would take holds
 // an ordinary plan; if so, `conflictDate` is set to its date.
 bool FindScheduleConflict(qint32 startDate, qint16 lessons, qint16 daysPerLesson, qint32& conflictDate);

@@ -5,6 +5,21 @@
 #include "runtime/value/date.h"
 
 QList<qint32> BlockedDays{0};
+QList<LessonPlanRecord> LessonQueue;
+
+QList<LessonPlanRecord> LessonQueueOf(const QList<qint32>& treeIDs, qint32 start) {
+    QList<LessonPlanRecord> queue;
+    qint32 d = start;
+    for (const qint32 treeID : treeIDs) {
+        LessonPlanRecord rec;
+        rec.TreeID = treeID;
+        rec.LPDate = d;
+        queue << rec;
+        d = AdjustForWeekend(d + 1, false);
+    }
+    queue << LessonPlanRecord{};
+    return queue;
+}
 
 void ResetLessonRecord(LessonPlanRecord& rec) {
     rec.LessonPlanID = -999;

@@ -8,6 +8,13 @@ class PlannerDialogs;
 
 // The days that the last scheduling run excluded; one zero date when none, which excludes nothing.
 extern QList<qint32> BlockedDays;
+// The course lessons that the last scheduling run chose, in order: only TreeID and a provisional LPDate
+// are set, and one more element with zero values ends the list.
+extern QList<LessonPlanRecord> LessonQueue;
+
+// The queue of the course lessons `treeIDs` from `start`: each dated provisionally one weekday after the
+// one before, and the closing element.
+QList<LessonPlanRecord> LessonQueueOf(const QList<qint32>& treeIDs, qint32 start);
 
 // A record with no plan and no course lesson, dated today.
 void ResetLessonRecord(LessonPlanRecord& rec);

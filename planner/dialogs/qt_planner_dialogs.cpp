@@ -9,7 +9,13 @@
 #include "new_class.h"
 #include "open_app.h"
 #include "runtime/platform.h"
+#include "schedule.h"
 #include "special.h"
+
+void QtPlannerDialogs::openHelp() {
+    Planner planner{platform_, *this, nullptr, {}};
+    OpenDocument(planner, rt::programFolder() + QStringLiteral("/makelp.pdf"));
+}
 
 std::unique_ptr<OpenAppDialog> QtPlannerDialogs::createOpenApp() {
     return std::make_unique<OpenApp>();
@@ -21,10 +27,7 @@ std::unique_ptr<NewClassDialog> QtPlannerDialogs::createNewClass() {
 
 std::unique_ptr<SpecialDialog> QtPlannerDialogs::createSpecial() {
     auto special = std::make_unique<Special>(platform_.msg, *this);
-    special->onHelp = [this] {
-        Planner planner{platform_, *this, nullptr, {}};
-        OpenDocument(planner, rt::programFolder() + QStringLiteral("/makelp.pdf"));
-    };
+    special->onHelp = [this] { openHelp(); };
     return special;
 }
 
@@ -38,4 +41,10 @@ std::unique_ptr<MoveDayDialog> QtPlannerDialogs::createMoveDay() {
 
 std::unique_ptr<LanguageDialog> QtPlannerDialogs::createLanguage() {
     return std::make_unique<Language>();
+}
+
+std::unique_ptr<ScheduleDialog> QtPlannerDialogs::createSchedule() {
+    auto schedule = std::make_unique<Schedule>(platform_.msg, platform_.loop);
+    schedule->onHelp = [this] { openHelp(); };
+    return schedule;
 }

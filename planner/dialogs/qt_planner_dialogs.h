@@ -18,7 +18,11 @@ public:
     std::unique_ptr<DeleteLessonDialog> createDeleteLesson() override;
     std::unique_ptr<MoveDayDialog> createMoveDay() override;
     std::unique_ptr<LanguageDialog> createLanguage() override;
+    std::unique_ptr<ScheduleDialog> createSchedule() override;
 
 private:
+    // The help document on making lesson plans and special days, beside the program.
+    void openHelp();
+
     rt::Platform& platform_;
 };

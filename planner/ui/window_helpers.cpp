@@ -8,13 +8,13 @@
 
 #include <QWidget>
 
-namespace {
-
 rt::Dispatch& objectOf(const rt::Value& value) {
     rt::Dispatch* object = value.toObject();
     if (!object) throw rt::RuntimeError(91);
     return *object;
 }
+
+namespace {
 
 // "mm/dd/yy"
 QString dayKey(const rt::Value& dateValue) {

@@ -5,6 +5,9 @@
 
 class QWidget;
 
+// The object that a control's member gave; error 91 for none.
+rt::Dispatch& objectOf(const rt::Value& value);
+
 // Switches off the Sunday and Saturday columns of a month calendar.
 void DisableCalendarWeekends(rt::Dispatch& cal);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "planner/core/dialogs.h"
+#include "planner/core/school_days.h"
 
 #include <QStringList>
 #include <deque>
@@ -14,6 +15,17 @@ public:
         qint16 afterGetFileName = 2; // Result after the save dialog (0: cancelled)
         QString fileName;
         QString teacher, subject, period, comments;
+    };
+    // The wizard's answer; OK (0 or 1) fills BlockedDays and LessonQueue as the wizard does.
+    struct ScheduleScript {
+        qint16 result = 2;
+        qint32 start = 0;
+        QString days = QStringLiteral("1");
+        QList<qint32> lessons;  // the queued course lessons (TreeIDs), in order
+        QList<qint32> excluded; // the days left out; none gives one zero date
+        QString title;          // a custom lesson's
+        qint16 check1 = 0;
+        qint32 resourcesFrom = 0; // the tree's selected lesson
     };
 
     std::unique_ptr<OpenAppDialog> createOpenApp() override {
@@ -40,10 +52,15 @@ public:
         log << "Language";
         return std::make_unique<Language>(next(languageResults), resourceTitles);
     }
+    std::unique_ptr<ScheduleDialog> createSchedule() override {
+        log << "Schedule";
+        return std::make_unique<Schedule>(schedule);
+    }
 
     QStringList log;
     qint16 openAppResult = 0;
     NewClassScript newClass;
+    ScheduleScript schedule;
     std::function<void()> onSpecial;
     std::deque<qint16> deleteLessonResults, moveDayResults, languageResults;
     QList<qint32> targetDates;
@@ -95,6 +112,22 @@ private:
         qint16 Result() const override { return r; }
         qint16 r;
         QList<qint32>& dates;
+    };
+    struct Schedule : ScheduleDialog {
+        explicit Schedule(ScheduleScript s) : s(std::move(s)) {}
+        void showModal() override {
+            if (s.result == 2) return;
+            const bool course = s.result == 0;
+            BlockedDays = course && !s.excluded.isEmpty() ? s.excluded : QList<qint32>{0};
+            LessonQueue = course ? LessonQueueOf(s.lessons, s.start) : QList<LessonPlanRecord>(2);
+        }
+        qint16 Result() const override { return s.result; }
+        qint32 calStart() const override { return s.start; }
+        QString cboDays() const override { return s.days; }
+        qint16 Check1() const override { return s.check1; }
+        QString txtCustTitle() const override { return s.title; }
+        qint32 pvtBrackwellSelected() const override { return s.resourcesFrom; }
+        ScheduleScript s;
     };
     struct Language : LanguageDialog {
         Language(qint16 r, QStringList& titles) : r(r), titles(titles) {}

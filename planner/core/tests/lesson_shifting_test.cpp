@@ -1,102 +1,21 @@
 #include "planner/core/lesson_shifting.h"
+#include "planner/core/planner.h"
+#include "planner/core/schedule_lessons.h"
 #include "planner/core/school_days.h"
+#include "planner/core/testing/compact_calendar.h"
+#include "planner/core/testing/recording_main_window.h"
+#include "planner/core/testing/scripted_dialogs.h"
 #include "planner/data/course_database.h"
 #include "planner/data/lesson_plans.h"
-#include "planner/data/testing/course_fixture.h"
-#include "planner/data/testing/query_rows.h"
 #include "runtime/testing/error_of.h"
-#include "runtime/value/date.h"
 
 namespace {
 
-// Calendars are written one token a weekday from Monday 1 March 2027, "|" between weeks for the eye:
-// "." a free day, "#" a special day, a letter an ordinary plan titled so (two letters: two plans on the
-// day, in the order stored), and a token in brackets an excluded day ("[X]": excluded, holding plan X).
-qint32 schoolDate(int index) {
-    return rt::daysFromDate(QDate(2027, 3, 1)) + 7 * (index / 5) + index % 5;
-}
+// The course lesson that the replace cases schedule, shown as "N".
+constexpr qint32 scheduledLesson = 12;
 
-QStringList daysOf(const QString& calendar) {
-    QStringList days = calendar.split(u' ', Qt::SkipEmptyParts);
-    days.removeAll("|");
-    return days;
-}
-
-// Stores the calendar's plans and special days, and makes its excluded days BlockedDays.
-void writeCalendar(const QString& calendar) {
-    QList<qint32> excluded;
-    const QStringList days = daysOf(calendar);
-    for (int i = 0; i < days.size(); ++i) {
-        QString token = days[i];
-        if (token.startsWith(u'[')) {
-            excluded << schoolDate(i);
-            token = token.mid(1, token.size() - 2);
-        }
-        if (token == "#") {
-            AddSpecialDay(schoolDate(i), "Holiday", "");
-        } else if (token != ".") {
-            for (const QChar title : token) {
-                LessonPlanRecord rec;
-                rec.TreeID = -1;
-                rec.LPDate = schoolDate(i);
-                rec.Title = QString(title);
-                AddLessonPlan(rec);
-            }
-        }
-    }
-    BlockedDays = excluded.isEmpty() ? QList<qint32>{0} : excluded;
-}
-
-// The stored calendar over as many weekdays as `like` has; weekends and later days must be empty.
-QString readCalendar(const QString& like) {
-    QStringList out;
-    int plans = 0;
-    const qsizetype count = daysOf(like).size();
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && i % 5 == 0) out << "|";
-        QString token;
-        for (const QString& row :
-             QueryRows("SELECT blocked, Title FROM LessonPlans WHERE LPDate = '" +
-                       rt::dateFromDays(schoolDate(i)).toString(Qt::ISODate) + "' ORDER BY LessonPlanID")) {
-            token += row.startsWith("True") ? QStringLiteral("#") : row.section(u'|', 1);
-            ++plans;
-        }
-        if (token.isEmpty()) token = ".";
-        out << (IsBlockedDay(schoolDate(i)) ? '[' + token + ']' : token);
-    }
-    if (QueryRows("SELECT COUNT(*) FROM LessonPlans") != QStringList{QString::number(plans)})
-        out << "(plans elsewhere)";
-    return out.join(u' ');
-}
-
-QString normalized(const QString& calendar) {
-    return calendar.split(u' ', Qt::SkipEmptyParts).join(u' ');
-}
-
-QStringList doubledDates() {
-    return QueryRows("SELECT LPDate FROM LessonPlans GROUP BY LPDate HAVING COUNT(*) > 1");
-}
-
-// What applying a schedule writes after clearing or shifting (one plan "N" a lesson day): excluded
-// days are passed over, and a lesson day that falls on a special day goes to the next school day.
-void writeScheduled(qint32 d, int lessonDays) {
-    const auto next = [](qint32 x) {
-        do x = AdjustForWeekend(x + 1, false);
-        while (IsBlockedDay(x));
-        return x;
-    };
-    while (IsBlockedDay(d)) d = AdjustForWeekend(d + 1, false);
-    for (int j = 0; j < lessonDays; d = next(d)) {
-        bool scheduled = false, blocked = false;
-        IsLessonScheduled(d, scheduled, blocked);
-        if (blocked) continue;
-        LessonPlanRecord rec;
-        rec.TreeID = -1;
-        rec.LPDate = d;
-        rec.Title = "N";
-        AddLessonPlan(rec);
-        ++j;
-    }
+QString scheduledAsN(const StoredPlan& plan) {
+    return plan.TreeID == scheduledLesson ? QStringLiteral("N") : plan.Title;
 }
 
 enum class Op { Push, Pull, Delete, Replace, Conflict };
@@ -116,18 +35,8 @@ void PrintTo(const ShiftCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class Shifting : public CourseFixture {
+class Shifting : public EmptyClassFixture {
 protected:
-    void SetUp() override {
-        CourseFixture::SetUp();
-        attach("sample1.lkc");
-        CourseDB.execute("DELETE FROM LessonResources");
-        CourseDB.execute("DELETE FROM LessonPlans");
-    }
-    void TearDown() override {
-        BlockedDays = {0};
-        CourseFixture::TearDown();
-    }
     void run(const ShiftCase& c) {
         loop.count = 0;
         const qint32 start = schoolDate(c.day);
@@ -135,10 +44,25 @@ protected:
         case Op::Push: PushLessonsForward(start, qint16(c.n)); break;
         case Op::Pull: PullLessonsBack(start); break;
         case Op::Delete: DeleteLessonsInSpan(platform, start, qint16(c.n)); break;
-        case Op::Replace:
-            DeleteLessonsInSpan(platform, start, qint16(c.n * c.perLesson));
-            writeScheduled(start, c.n * c.perLesson);
+        case Op::Replace: {
+            // The wizard queues n lessons from the start, leaving out the calendar's excluded days, and
+            // the conflict is answered "replace".
+            ScriptedDialogs dialogs;
+            dialogs.schedule = {0,
+                                start,
+                                QString::number(c.perLesson),
+                                QList<qint32>(c.n, scheduledLesson),
+                                IsBlockedDay(0) ? QList<qint32>{} : BlockedDays,
+                                {},
+                                0,
+                                0};
+            dialogs.moveDayResults = {0};
+            RecordingMainWindow window;
+            Planner planner{platform, dialogs, &window, {}};
+            ScheduleLessons(planner);
+            EXPECT_EQ(dialogs.log, (QStringList{"Schedule", "MoveDay"}));
             break;
+        }
         case Op::Conflict: {
             qint32 found = -1;
             const bool conflict = FindScheduleConflict(start, qint16(c.n), qint16(c.perLesson), found);
@@ -157,7 +81,7 @@ TEST_P(ShiftCases, GiveTheCalendarAfter) {
     ASSERT_EQ(readCalendar(c.before), normalized(c.before));
     const bool doubledBefore = !doubledDates().isEmpty();
     run(c);
-    EXPECT_EQ(readCalendar(c.before), normalized(c.after));
+    EXPECT_EQ(readCalendar(c.before, scheduledAsN), normalized(c.after));
     if (!doubledBefore) {
         EXPECT_EQ(doubledDates(), QStringList());
     }

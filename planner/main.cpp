@@ -1,0 +1,55 @@
+// Larkspan KEY: the planner on the installed course KEY.
+#include "planner/core/class_files.h"
+#include "planner/dialogs/qt_planner_dialogs.h"
+#include "planner/window/plan_x.h"
+#include "runtime/event_loop.h"
+#include "runtime/pdf/qt_pdf_reader.h"
+#include "runtime/ui/qt_clipboard.h"
+#include "runtime/ui/qt_common_dialog.h"
+#include "runtime/ui/qt_cursor.h"
+#include "runtime/ui/qt_message_box.h"
+#include "runtime/ui/single_instance.h"
+#include "runtime/ui/window_report.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet(rt::WindowReport::variable)) new rt::WindowReport(&app);
+
+    rt::QtMessageBox msg;
+    rt::IniSettings settings;
+    rt::QtCommonDialog dialogs;
+    rt::QtClipboard clipboard;
+    rt::LinuxShell shell;
+    rt::QtPdfReader pdf;
+    rt::QtEventLoop loop;
+    rt::QtCursor cursor;
+    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
+    QtPlannerDialogs plannerDialogs(platform);
+    // The databases are closed and every setting is written by then: nothing else runs.
+    Planner planner{platform, plannerDialogs, nullptr, [] {
+                        std::fflush(nullptr);
+                        std::_Exit(EXIT_SUCCESS);
+                    }};
+
+    rt::SingleInstance instance(QStringLiteral("Larkspan"));
+    std::unique_ptr<PlanX> window;
+    QObject::connect(&instance, &rt::SingleInstance::activateRequested, &app, [&window] {
+        if (!window) return;
+        window->showNormal();
+        window->raise();
+        window->activateWindow();
+    });
+    const StartUp startUp{[&instance] { return instance.anotherIsRunning(); },
+                          [&window, &planner] {
+                              window = std::make_unique<PlanX>(planner);
+                              window->show();
+                              return window.get();
+                          }};
+    if (!Main(planner, startUp)) return EXIT_SUCCESS;
+    return app.exec();
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "planner/core/main_window.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+struct Planner;
+
+namespace rt {
+class Dispatch;
+class OutsideTree;
+} // namespace rt
+
+// The planner's main window: the frame with its menus, the four views of the open class, the lesson
+// panel and the resource browser. One window whose handlers share its variables; its procedures live
+// in one source file per concern.
+class PlanX : public QMainWindow, public MainWindow {
+    Q_OBJECT
+public:
+    explicit PlanX(Planner& planner);
+
+    // Shell (plan_x_shell.cpp).
+    void UIOpenClass() override;
+    void UICloseClass() override;
+    void InitTabs() override;
+    void DisableForm() override;
+    void EnableForm() override;
+    void FocusScheduleLessons() override;
+    void FocusLessonGrid() override;
+
+    // Menus (plan_x_menus.cpp).
+    void LoadMRUs() override;
+
+    // Calendar views (plan_x_views.cpp).
+    void ShowNoView() override;
+    void ShowDayView() override;
+    void ShowWeekView() override;
+    void ShowMonthView() override;
+    void ChangeCurrentDate(qint32 date) override;
+    void RefreshView() override;
+
+    // The frame's controls, by their names in the window.
+    QWidget *picNoView, *picDayView, *picWeekView, *picMonthView;
+    QRadioButton *opDayView, *opWeekView, *opMonthView;
+    QRadioButton *opChapter, *opByType;
+    QPushButton *cmdScheduleLessons, *cmdInsertSpecial, *cmdPrevDay, *cmdNextDay;
+    QPushButton *cmdUp, *cmdDown, *cmdLeft, *cmdRight;
+    QTabBar *tabLesson, *tabResource;
+    rt::OutsideTree *pvChapter, *pvType;
+    // The objectives tab control, placed with the lesson panel.
+    rt::Dispatch* tabObject = nullptr;
+
+    // The menu bar: each top menu by its item (its title), each item by name.
+    QAction *mnuFile, *mnuEdit, *mnuView, *mnuHelp;
+    QAction *mnuFileNewClass, *mnuFileOpen, *mnuFileClose, *mnuFileCopy, *mnuFileSep1, *mnuFileClassInfo,
+        *mnuFileSep2, *mnuFilePrint, *mnuFileSep3, *mnuFileSep4, *mnuFileExit;
+    // mnuLRU1 to mnuLRU4.
+    std::array<QAction*, 4> mnuLRU;
+    QAction *mnuEditCutText, *mnuEditCopyText, *mnuEditPasteText, *mnuEditSep1, *mnuEditCutLesson,
+        *mnuEditCopyLesson, *mnuEditPasteLesson, *mnuEditSep2, *mnuEditMakeLesson;
+    QAction *mnuViewDay, *mnuViewWeek, *mnuViewMonth;
+    QAction *mnuHelpTopics, *mnuPacing, *mnuHelpTutorial, *mnuHelpWeb, *mnuHelpSep1, *mnuHelpAbout;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The window's design (plan_x_frame.cpp).
+    void makeFrame();
+    void makeMenus();
+    QAction* menuItem(QMenu* menu, const char* name, int number, void (PlanX::*handler)() = nullptr);
+
+    // Shell.
+    void Form_Load();
+    // The window's own enabled state: its contents and its menu bar.
+    void setFormEnabled(bool enabled);
+    bool formEnabled() const;
+    // Runs a handler; a run-time error it lets through is shown, and the window is usable again.
+    void runHandler(const std::function<void()>& handler);
+    void onClick(QAction* item, void (PlanX::*handler)());
+    // An option set by code runs its click handler when its value changes to set.
+    void onSet(QRadioButton* option, void (PlanX::*handler)());
+
+    // Menus.
+    void LoadMenuResources();
+    void mnuFileNewClass_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileCopy_Click();
+    void mnuFileClassInfo_Click();
+    void mnuLRU_Click(qint16 n);
+    void mnuFileExit_Click();
+    void mnuHelpTopics_Click();
+    void mnuPacing_Click();
+    void mnuHelpTutorial_Click();
+    void mnuHelpWeb_Click();
+    void mnuHelpAbout_Click();
+
+    // File > Print hands the open class to the printing (plan_x_print.cpp).
+    void mnuFilePrint_Click();
+
+    // Calendar views.
+    void mnuViewDay_Click();
+    void mnuViewWeek_Click();
+    void mnuViewMonth_Click();
+    void opDayView_Click();
+    void opWeekView_Click();
+    void opMonthView_Click();
+    // Brings one view picture to the front of the four.
+    void bringToFront(QWidget* picture);
+
+    Planner& planner_;
+};

@@ -1,0 +1,102 @@
+#include "window_report.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <unistd.h>
+
+namespace rt {
+
+namespace {
+
+QString nameOf(const QObject* object) {
+    return object->objectName().isEmpty() ? QString::fromLatin1(object->metaObject()->className())
+                                          : object->objectName();
+}
+
+QObject* findNamed(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (nameOf(window) == name) return window;
+        if (QObject* found = window->findChild<QObject*>(name)) return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+WindowReport::WindowReport(QObject* parent)
+    : QObject(parent), input_(new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, this)) {
+    qApp->installEventFilter(this);
+    connect(input_, &QSocketNotifier::activated, this, &WindowReport::readCommands);
+}
+
+bool WindowReport::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow())
+            say({QStringLiteral("shown"), nameOf(widget), QString::number(widget->windowModality()),
+                 widget->windowTitle(), widget->property("text").toString()});
+    }
+    return false;
+}
+
+void WindowReport::readCommands() {
+    char buffer[4096];
+    const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (n <= 0) {
+        input_->setEnabled(false); // the test closed its end
+        return;
+    }
+    pending_.append(buffer, n);
+    qsizetype end;
+    while ((end = pending_.indexOf('\n')) >= 0) {
+        const QString command = QString::fromUtf8(pending_.left(end)).trimmed();
+        pending_.remove(0, end + 1);
+        // Run from the event loop, so that a command that opens a modal window does not hold the reading.
+        QTimer::singleShot(0, this, [this, command] { run(command); });
+    }
+}
+
+void WindowReport::run(const QString& command) {
+    const QString verb = command.section(u' ', 0, 0), rest = command.section(u' ', 1);
+    if (verb == QLatin1String("press")) {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            for (QAbstractButton* button : modal->findChildren<QAbstractButton*>())
+                if (button->text().remove(u'&') == rest) {
+                    button->click();
+                    return;
+                }
+    } else if (verb == QLatin1String("trigger")) {
+        if (auto* item = qobject_cast<QAction*>(findNamed(rest))) {
+            item->trigger();
+            return;
+        }
+    } else if (verb == QLatin1String("property")) {
+        const QString name = rest.section(u' ', 0, 0), property = rest.section(u' ', 1);
+        if (QObject* object = findNamed(name)) {
+            say({verb, name, property, object->property(property.toLatin1().constData()).toString()});
+            return;
+        }
+    } else if (verb == QLatin1String("grab")) {
+        const QString name = rest.section(u' ', 0, 0), file = rest.section(u' ', 1);
+        if (auto* widget = qobject_cast<QWidget*>(findNamed(name)); widget && widget->grab().save(file)) {
+            say({QStringLiteral("grabbed"), file});
+            return;
+        }
+    }
+    say({QStringLiteral("missing"), command});
+}
+
+void WindowReport::say(const QStringList& fields) {
+    QStringList clean;
+    for (QString f : fields) clean << f.replace(u'\n', u' ').replace(u'\t', u' ');
+    std::fputs(qPrintable(clean.join(u'\t') + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace rt
