@@ -1,10 +1,13 @@
 #pragma once
 
 #include "planner/core/main_window.h"
+#include "planner/data/records.h"
+#include "runtime/report/report_engine.h"
 
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QMenu;
 class QPushButton;
@@ -14,6 +17,7 @@ struct Planner;
 
 namespace rt {
 class Dispatch;
+struct RuntimeError;
 class OutsideTree;
 } // namespace rt
 
@@ -33,6 +37,9 @@ public:
     void EnableForm() override;
     void FocusScheduleLessons() override;
     void FocusLessonGrid() override;
+    // The window's own Enabled and MousePointer, which printing sets around each job.
+    void SetEnabled(bool enabled) override;
+    void SetMousePointer(rt::Pointer pointer) override;
 
     // Menus (plan_x_menus.cpp).
     void LoadMRUs() override;
@@ -55,6 +62,15 @@ public:
     rt::OutsideTree *pvChapter, *pvType;
     // The objectives tab control, placed with the lesson panel.
     rt::Dispatch* tabObject = nullptr;
+    // Set by the tab control's ObjectiveDirty event: typed objectives not yet in the class file.
+    bool ObjectivesDirty = false;
+
+    // Objectives (plan_x_objectives.cpp).
+    void ReadObjectiveTabs(LessonPlanRecord& rec);
+    // The one commit step: with a class open and objectives typed, they are written to the current plan.
+    void CommitObjectives();
+    // The report control that File > Print prints with; tests may put a recording one in its place.
+    std::unique_ptr<rt::ReportEngine> CrystalReport1;
 
     // The menu bar: each top menu by its item (its title), each item by name.
     QAction *mnuFile, *mnuEdit, *mnuView, *mnuHelp;
@@ -66,6 +82,11 @@ public:
         *mnuEditCopyLesson, *mnuEditPasteLesson, *mnuEditSep2, *mnuEditMakeLesson;
     QAction *mnuViewDay, *mnuViewWeek, *mnuViewMonth;
     QAction *mnuHelpTopics, *mnuPacing, *mnuHelpTutorial, *mnuHelpWeb, *mnuHelpSep1, *mnuHelpAbout;
+
+    // Edit menu (plan_x_edit_menu.cpp).
+    // Ctrl+V was typed outside the lesson grid, so the text control with the focus pasted already;
+    // Paste Text reads and clears it.
+    bool CtrlVTyped = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -114,6 +135,21 @@ private:
     void opMonthView_Click();
     // Brings one view picture to the front of the four.
     void bringToFront(QWidget* picture);
+
+    // Scheduling (plan_x_scheduling.cpp).
+    void cmdScheduleLessons_Click();
+
+    // Edit menu.
+    void mnuEditCutText_Click();
+    void mnuEditCopyText_Click();
+    void mnuEditPasteText_Click();
+    void mnuEditCutLesson_Click();
+    void mnuEditCopyLesson_Click();
+    void mnuEditPasteLesson_Click();
+    void mnuEditMakeLesson_Click();
+    // Copy Lesson Plan; false when the plan could not be read whole (told, the clipboard kept).
+    bool copyLessonPlan();
+    void tellLessonCommandFailed(const QString& what, const rt::RuntimeError& e);
 
     Planner& planner_;
 };

@@ -1,3 +1,4 @@
+#include "main_window_fixture.h"
 #include "planner/core/class_files.h"
 #include "planner/core/mru.h"
 #include "planner/core/testing/scripted_dialogs.h"
@@ -13,6 +14,7 @@
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/strings.h"
 #include "runtime/testing/library_entry.h"
+#include "runtime/testing/recording_report_engine.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
 
@@ -28,74 +30,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// A control's own state, whether or not the view that holds it is enabled.
-bool ownEnabled(const QWidget* w) {
-    return w->isEnabledTo(w->parentWidget());
-}
-
-// The main window on SAMPLE1, with the platform's doubles and scripted dialogs.
-class MainWindowTest : public CourseFixture {
-protected:
-    void SetUp() override {
-        CourseFixture::SetUp();
-        rt::setToday(rt::day(2027, 1, 13));
-        ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
-        ClassFilePath.clear();
-        CurrentLesson = {};
-        window = std::make_unique<PlanX>(planner);
-        planner.window = window.get();
-    }
-    void TearDown() override {
-        window.reset();
-        rt::setToday(std::nullopt);
-        ClassFilePath.clear();
-        CourseFixture::TearDown();
-    }
-
-    QString open(const QString& fixture = QStringLiteral("sample1.lkc")) {
-        const QString file = classFixture(fixture);
-        OpenClassFile(planner, file);
-        EXPECT_EQ(ClassFilePath, file);
-        return file;
-    }
-
-    // Each menu item in order: "name|text|enabled|visible|shortcut".
-    QStringList menuRows() const {
-        QStringList rows;
-        const auto row = [&rows](const QAction* a) {
-            rows << QStringList{a->objectName(), a->text(), a->isEnabled() ? "on" : "off",
-                                a->isVisible() ? "shown" : "hidden", a->shortcut().toString()}
-                        .join(u'|');
-        };
-        for (const QAction* top : window->menuBar()->actions()) {
-            row(top);
-            for (const QAction* item : top->menu()->actions()) row(item);
-        }
-        return rows;
-    }
-
-    // The one of the four view pictures that is seen.
-    QWidget* frontView() const {
-        QWidget* front = nullptr;
-        for (QObject* child : window->centralWidget()->children())
-            for (QWidget* pic :
-                 {window->picNoView, window->picDayView, window->picWeekView, window->picMonthView})
-                if (child == pic) front = pic;
-        return front;
-    }
-
-    QStringList texts() const {
-        QStringList out;
-        for (const rt::MbRequest& r : msg.shown) out << r.text;
-        return out;
-    }
-
-    ScriptedDialogs plannerDialogs;
-    bool ended = false;
-    Planner planner{platform, plannerDialogs, nullptr, [this] { ended = true; }};
-    std::unique_ptr<PlanX> window;
-};
 
 TEST_F(MainWindowTest, AfterLoadNoClassIsShownAndTheMenusHaveTheirDesignedStates) {
     EXPECT_EQ(window->windowTitle(), "Brackwell Larkspan");
@@ -284,12 +218,7 @@ TEST_F(MainWindowTest, ARecentlyUsedEntryOpensThePathTheSettingGivesNow) {
 }
 
 TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
-    const QString settingsFile = path("components.ini");
-    qputenv("LARKSPAN_SETTINGS", settingsFile.toLocal8Bit());
-    ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
-    rt::IniSettings components(settingsFile);
-    rt::Control* tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
-    qunsetenv("LARKSPAN_SETTINGS");
+    rt::Control* tab = createObjectiveTabs(window->picDayView);
     window->tabObject = tab;
     CourseSettings.ObjectiveLabel1 = "Goals";
     CourseSettings.ObjectiveLabel2 = "Skills";
@@ -485,6 +414,28 @@ TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheWindowStaysUsable) {
         << msg.shown[0].text.toStdString();
     EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(window->mnuFile->isEnabled());
+    EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
+}
+
+TEST_F(MainWindowTest, FilePrintPrintsWithTheWindowsReportControlWhileTheWindowIsDisabled) {
+    open();
+    auto* report = new rt::RecordingReportEngine;
+    window->CrystalReport1.reset(report);
+    report->statusSequence = {0, 1};
+    bool busyWhileWaiting = false;
+    loop.actionAt = loop.count + 1;
+    loop.action = [&] {
+        busyWhileWaiting = !window->centralWidget()->isEnabled() && !window->menuBar()->isEnabled() &&
+                           cursor.pointer(window.get()) == rt::Pointer::Hourglass;
+    };
+    plannerDialogs.printOptions = {1, 0, {}};
+    window->mnuFilePrint->trigger();
+    ASSERT_EQ(report->starts.size(), 1);
+    EXPECT_EQ(report->starts[0].formula,
+              "{LessonPlans.LessonPlanID}=" + QString::number(CurrentLesson.LessonPlanID));
+    EXPECT_TRUE(busyWhileWaiting);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
 }
 
