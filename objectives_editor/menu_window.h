@@ -20,6 +20,9 @@ public:
 
     void cmdEdit_Click();
     void cmdExit_Click();
+    // The exchange file: asks for its name, then writes or reads it (the menu items do the same).
+    void cmdExport_Click();
+    void cmdImport_Click();
     void mnuLocalHelp_Click();
     void mnuHowTRD_Click();
     void mnuAbout_Click();
