@@ -60,3 +60,11 @@ void frmMenu::cmdImport_Click() {
         ImportLocalObjectives(openCourse(), chosen.path, editor_.msg, editor_.cursor, editor_.loop);
     });
 }
+
+void frmMenu::mnuExport_Click() {
+    cmdExport_Click();
+}
+
+void frmMenu::mnuImport_Click() {
+    cmdImport_Click();
+}

@@ -95,8 +95,8 @@ void frmMenu::buildMenus() {
     help->addSeparator();
     mnuAbout = item(help, "mnuAbout", QStringLiteral("&About..."));
     connect(mnuEdit, &QAction::triggered, this, &frmMenu::cmdEdit_Click);
-    connect(mnuExport, &QAction::triggered, this, &frmMenu::cmdExport_Click);
-    connect(mnuImport, &QAction::triggered, this, &frmMenu::cmdImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmMenu::mnuExport_Click);
+    connect(mnuImport, &QAction::triggered, this, &frmMenu::mnuImport_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::cmdExit_Click);
     connect(mnuLocalHelp, &QAction::triggered, this, &frmMenu::mnuLocalHelp_Click);
     connect(mnuHowTRD, &QAction::triggered, this, &frmMenu::mnuHowTRD_Click);
