@@ -2,6 +2,7 @@
 #include "planner/core/class_files.h"
 #include "planner/dialogs/qt_planner_dialogs.h"
 #include "planner/window/plan_x.h"
+#include "runtime/com/component_registry.h"
 #include "runtime/event_loop.h"
 #include "runtime/pdf/qt_pdf_reader.h"
 #include "runtime/ui/qt_clipboard.h"
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
     rt::QtCursor cursor;
     rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
     QtPlannerDialogs plannerDialogs(platform);
+    // The window's controls come from the libraries registered in the settings file.
+    rt::ComponentRegistry components(settings);
     // The databases are closed and every setting is written by then: nothing else runs.
     Planner planner{platform, plannerDialogs, nullptr, [] {
                         std::fflush(nullptr);
@@ -45,8 +48,8 @@ int main(int argc, char** argv) {
         window->activateWindow();
     });
     const StartUp startUp{[&instance] { return instance.anotherIsRunning(); },
-                          [&window, &planner] {
-                              window = std::make_unique<PlanX>(planner);
+                          [&window, &planner, &components] {
+                              window = std::make_unique<PlanX>(planner, components);
                               window->show();
                               return window.get();
                           }};

@@ -1,6 +1,7 @@
 // The built program in a process of its own, offscreen, with a settings file of its own; the test reads
 // the windows it reports and answers them as a user would.
 #include "runtime/settings.h"
+#include "runtime/testing/registered_libraries.h"
 #include "tools/install_course/install_course.h"
 
 #include <QDir>
@@ -63,6 +64,7 @@ protected:
             ASSERT_TRUE(QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/") + file, course + u'/' + file));
         rt::IniSettings settings(dir.filePath("settings.ini"));
         ASSERT_EQ(InstallCourse(settings, "SAMPLE1", course), QString());
+        rt::registerLibraries(settings.file(), {CVCELL_OCX});
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LARKSPAN_SETTINGS", settings.file());
         environment.insert("LARKSPAN_WINDOW_REPORT", "1");

@@ -6,6 +6,7 @@
 #include "planner/data/testing/query_rows.h"
 #include "planner/dialogs/tests/modal_driver.h"
 #include "planner/window/plan_x.h"
+#include "planner/window/tests/main_window_fixture.h"
 #include "runtime/clock.h"
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
@@ -28,74 +29,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// A control's own state, whether or not the view that holds it is enabled.
-bool ownEnabled(const QWidget* w) {
-    return w->isEnabledTo(w->parentWidget());
-}
-
-// The main window on SAMPLE1, with the platform's doubles and scripted dialogs.
-class MainWindowTest : public CourseFixture {
-protected:
-    void SetUp() override {
-        CourseFixture::SetUp();
-        rt::setToday(rt::day(2027, 1, 13));
-        ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
-        ClassFilePath.clear();
-        CurrentLesson = {};
-        window = std::make_unique<PlanX>(planner);
-        planner.window = window.get();
-    }
-    void TearDown() override {
-        window.reset();
-        rt::setToday(std::nullopt);
-        ClassFilePath.clear();
-        CourseFixture::TearDown();
-    }
-
-    QString open(const QString& fixture = QStringLiteral("sample1.lkc")) {
-        const QString file = classFixture(fixture);
-        OpenClassFile(planner, file);
-        EXPECT_EQ(ClassFilePath, file);
-        return file;
-    }
-
-    // Each menu item in order: "name|text|enabled|visible|shortcut".
-    QStringList menuRows() const {
-        QStringList rows;
-        const auto row = [&rows](const QAction* a) {
-            rows << QStringList{a->objectName(), a->text(), a->isEnabled() ? "on" : "off",
-                                a->isVisible() ? "shown" : "hidden", a->shortcut().toString()}
-                        .join(u'|');
-        };
-        for (const QAction* top : window->menuBar()->actions()) {
-            row(top);
-            for (const QAction* item : top->menu()->actions()) row(item);
-        }
-        return rows;
-    }
-
-    // The one of the four view pictures that is seen.
-    QWidget* frontView() const {
-        QWidget* front = nullptr;
-        for (QObject* child : window->centralWidget()->children())
-            for (QWidget* pic :
-                 {window->picNoView, window->picDayView, window->picWeekView, window->picMonthView})
-                if (child == pic) front = pic;
-        return front;
-    }
-
-    QStringList texts() const {
-        QStringList out;
-        for (const rt::MbRequest& r : msg.shown) out << r.text;
-        return out;
-    }
-
-    ScriptedDialogs plannerDialogs;
-    bool ended = false;
-    Planner planner{platform, plannerDialogs, nullptr, [this] { ended = true; }};
-    std::unique_ptr<PlanX> window;
-};
 
 TEST_F(MainWindowTest, AfterLoadNoClassIsShownAndTheMenusHaveTheirDesignedStates) {
     EXPECT_EQ(window->windowTitle(), "Brackwell Larkspan");
