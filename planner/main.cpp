@@ -9,6 +9,7 @@
 #include "runtime/ui/qt_common_dialog.h"
 #include "runtime/ui/qt_cursor.h"
 #include "runtime/ui/qt_message_box.h"
+#include "runtime/ui/qt_printers.h"
 #include "runtime/ui/single_instance.h"
 #include "runtime/ui/window_report.h"
 
@@ -27,9 +28,10 @@ int main(int argc, char** argv) {
     rt::QtClipboard clipboard;
     rt::LinuxShell shell;
     rt::QtPdfReader pdf;
+    rt::QtPrinters printers;
     rt::QtEventLoop loop;
     rt::QtCursor cursor;
-    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
+    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
     QtPlannerDialogs plannerDialogs(platform);
     // The window's controls come from the libraries registered in the settings file.
     rt::ComponentRegistry components(settings);

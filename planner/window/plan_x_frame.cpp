@@ -8,6 +8,7 @@
 #include "runtime/com/olecolor.h"
 #include "runtime/com/twips.h"
 #include "runtime/outside/tree/outside_tree.h"
+#include "runtime/report/own_report_engine.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -39,7 +40,8 @@ QTabBar* tabStrip(QWidget* parent, const char* name) {
 } // namespace
 
 PlanX::PlanX(Planner& planner, rt::ComponentRegistry& components)
-    : planner_(planner), components_(components), formBackColor_(rt::olecolor::buttonFace) {
+    : CrystalReport1(std::make_unique<rt::OwnReportEngine>(planner.platform.printers)), planner_(planner),
+      components_(components), formBackColor_(rt::olecolor::buttonFace) {
     setObjectName(QStringLiteral("PlanX"));
     makeFrame();
     makeCalendarViews();

@@ -14,8 +14,10 @@
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/strings.h"
 #include "runtime/testing/library_entry.h"
+#include "runtime/testing/recording_report_engine.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
+#include "tests/support/environment_guard.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -218,11 +220,14 @@ TEST_F(MainWindowTest, ARecentlyUsedEntryOpensThePathTheSettingGivesNow) {
 
 TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
     const QString settingsFile = path("components.ini");
-    qputenv("LARKSPAN_SETTINGS", settingsFile.toLocal8Bit());
-    ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
-    rt::IniSettings components(settingsFile);
-    rt::Control* tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
-    qunsetenv("LARKSPAN_SETTINGS");
+    rt::Control* tab = nullptr;
+    {
+        EnvironmentGuard environment;
+        environment.set("LARKSPAN_SETTINGS", settingsFile.toStdString());
+        ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
+        rt::IniSettings components(settingsFile);
+        tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
+    }
     window->tabObject = tab;
     CourseSettings.ObjectiveLabel1 = "Goals";
     CourseSettings.ObjectiveLabel2 = "Skills";
@@ -418,6 +423,28 @@ TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheWindowStaysUsable) {
         << msg.shown[0].text.toStdString();
     EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(window->mnuFile->isEnabled());
+    EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
+}
+
+TEST_F(MainWindowTest, FilePrintPrintsWithTheWindowsReportControlWhileTheWindowIsDisabled) {
+    open();
+    auto* report = new rt::RecordingReportEngine;
+    window->CrystalReport1.reset(report);
+    report->statusSequence = {0, 1};
+    bool busyWhileWaiting = false;
+    loop.actionAt = loop.count + 1;
+    loop.action = [&] {
+        busyWhileWaiting = !window->centralWidget()->isEnabled() && !window->menuBar()->isEnabled() &&
+                           cursor.pointer(window.get()) == rt::Pointer::Hourglass;
+    };
+    plannerDialogs.printOptions = {1, 0, {}};
+    window->mnuFilePrint->trigger();
+    ASSERT_EQ(report->starts.size(), 1);
+    EXPECT_EQ(report->starts[0].formula,
+              "{LessonPlans.LessonPlanID}=" + QString::number(CurrentLesson.LessonPlanID));
+    EXPECT_TRUE(busyWhileWaiting);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
 }
 
