@@ -22,6 +22,7 @@ class ComponentRegistry;
 class Control;
 class Dispatch;
 class MonthCalendar;
+struct RuntimeError;
 class OutsideTree;
 } // namespace rt
 
@@ -106,6 +107,11 @@ public:
     QAction *mnuViewDay, *mnuViewWeek, *mnuViewMonth;
     QAction *mnuHelpTopics, *mnuPacing, *mnuHelpTutorial, *mnuHelpWeb, *mnuHelpSep1, *mnuHelpAbout;
 
+    // Edit menu (plan_x_edit_menu.cpp).
+    // Ctrl+V was typed outside the lesson grid, so the text control with the focus pasted already;
+    // Paste Text reads and clears it.
+    bool CtrlVTyped = false;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -180,6 +186,21 @@ private:
     void bringToFront(QWidget* picture);
     // The date a day box stands for.
     qint32 dayBoxDate(qint16 index) const;
+
+    // Scheduling (plan_x_scheduling.cpp).
+    void cmdScheduleLessons_Click();
+
+    // Edit menu.
+    void mnuEditCutText_Click();
+    void mnuEditCopyText_Click();
+    void mnuEditPasteText_Click();
+    void mnuEditCutLesson_Click();
+    void mnuEditCopyLesson_Click();
+    void mnuEditPasteLesson_Click();
+    void mnuEditMakeLesson_Click();
+    // Copy Lesson Plan; false when the plan could not be read whole (told, the clipboard kept).
+    bool copyLessonPlan();
+    void tellLessonCommandFailed(const QString& what, const rt::RuntimeError& e);
 
     Planner& planner_;
     rt::ComponentRegistry& components_;

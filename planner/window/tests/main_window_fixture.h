@@ -1,12 +1,16 @@
 #pragma once
 
 #include "planner/core/class_files.h"
+#include "planner/core/planner.h"
 #include "planner/core/school_days.h"
 #include "planner/core/testing/scripted_dialogs.h"
+#include "planner/data/course_database.h"
 #include "planner/data/testing/course_fixture.h"
 #include "planner/window/plan_x.h"
 #include "runtime/clock.h"
+#include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
+#include "runtime/com/control.h"
 #include "runtime/testing/registered_libraries.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
@@ -30,7 +34,7 @@ protected:
         ClassFilePath.clear();
         // As start-up leaves it before any class opens.
         ResetLessonRecord(CurrentLesson);
-        rt::registerLibraries(path("components.ini"), {CVCELL_OCX});
+        rt::registerLibraries(path("components.ini"), {CVCELL_OCX, CVTAB_OCX});
         components = std::make_unique<rt::IniSettings>(path("components.ini"));
         registry = std::make_unique<rt::ComponentRegistry>(*components);
         window = std::make_unique<PlanX>(planner, *registry);
@@ -75,6 +79,9 @@ protected:
         return front;
     }
 
+    // The objectives tab control from its library, as the lesson panel creates it.
+    rt::Control* createObjectiveTabs(QWidget* parent) { return registry->create("CVTab.ctlTab", parent); }
+
     QStringList texts() const {
         QStringList out;
         for (const rt::MbRequest& r : msg.shown) out << r.text;
@@ -87,4 +94,21 @@ protected:
     std::unique_ptr<rt::IniSettings> components;
     std::unique_ptr<rt::ComponentRegistry> registry;
     std::unique_ptr<PlanX> window;
+};
+
+// The main window with a copy of the sample class open and emptied of plans, for a calendar to be
+// written on.
+class ClassWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        open();
+        CourseDB.execute("DELETE FROM LessonResources");
+        CourseDB.execute("DELETE FROM LessonPlans");
+    }
+    void TearDown() override {
+        BlockedDays = {0};
+        LessonQueue.clear();
+        MainWindowTest::TearDown();
+    }
 };

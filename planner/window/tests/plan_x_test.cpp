@@ -1,3 +1,4 @@
+#include "main_window_fixture.h"
 #include "planner/core/class_files.h"
 #include "planner/core/mru.h"
 #include "planner/core/testing/scripted_dialogs.h"
@@ -17,7 +18,6 @@
 #include "runtime/testing/recording_report_engine.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
-#include "tests/support/environment_guard.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -219,15 +219,7 @@ TEST_F(MainWindowTest, ARecentlyUsedEntryOpensThePathTheSettingGivesNow) {
 }
 
 TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
-    const QString settingsFile = path("components.ini");
-    rt::Control* tab = nullptr;
-    {
-        EnvironmentGuard environment;
-        environment.set("LARKSPAN_SETTINGS", settingsFile.toStdString());
-        ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
-        rt::IniSettings components(settingsFile);
-        tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
-    }
+    rt::Control* tab = createObjectiveTabs(window->picDayView);
     window->tabObject = tab;
     CourseSettings.ObjectiveLabel1 = "Goals";
     CourseSettings.ObjectiveLabel2 = "Skills";
