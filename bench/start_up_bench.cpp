@@ -2,6 +2,7 @@
 // toolkit's floor: a bare application showing one window. Both run offscreen in processes of their own.
 #include "ratio_reporter.h"
 #include "runtime/settings.h"
+#include "runtime/testing/registered_libraries.h"
 #include "tools/install_course/install_course.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,7 @@ struct Installed {
             QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/") + file, course + u'/' + file);
         rt::IniSettings settings(dir.filePath("settings.ini"));
         InstallCourse(settings, "SAMPLE1", course);
+        rt::registerLibraries(settings.file(), {CVCELL_OCX});
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LARKSPAN_SETTINGS", settings.file());
         environment.insert("LARKSPAN_WINDOW_REPORT", "1");

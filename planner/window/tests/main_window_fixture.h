@@ -11,10 +11,9 @@
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
-#include "runtime/testing/library_entry.h"
+#include "runtime/testing/registered_libraries.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
-#include "tests/support/environment_guard.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -33,8 +32,12 @@ protected:
         rt::setToday(rt::day(2027, 1, 13));
         ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
         ClassFilePath.clear();
-        CurrentLesson = {};
-        window = std::make_unique<PlanX>(planner);
+        // As start-up leaves it before any class opens.
+        ResetLessonRecord(CurrentLesson);
+        rt::registerLibraries(path("components.ini"), {CVCELL_OCX, CVTAB_OCX});
+        components = std::make_unique<rt::IniSettings>(path("components.ini"));
+        registry = std::make_unique<rt::ComponentRegistry>(*components);
+        window = std::make_unique<PlanX>(planner, *registry);
         planner.window = window.get();
     }
     void TearDown() override {
@@ -77,14 +80,7 @@ protected:
     }
 
     // The objectives tab control from its library, as the lesson panel creates it.
-    rt::Control* createObjectiveTabs(QWidget* parent) {
-        const QString settingsFile = path("components.ini");
-        EnvironmentGuard environment;
-        environment.set("LARKSPAN_SETTINGS", settingsFile.toStdString());
-        EXPECT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
-        rt::IniSettings components(settingsFile);
-        return rt::ComponentRegistry(components).create("CVTab.ctlTab", parent);
-    }
+    rt::Control* createObjectiveTabs(QWidget* parent) { return registry->create("CVTab.ctlTab", parent); }
 
     QStringList texts() const {
         QStringList out;
@@ -95,6 +91,8 @@ protected:
     ScriptedDialogs plannerDialogs;
     bool ended = false;
     Planner planner{platform, plannerDialogs, nullptr, [this] { ended = true; }};
+    std::unique_ptr<rt::IniSettings> components;
+    std::unique_ptr<rt::ComponentRegistry> registry;
     std::unique_ptr<PlanX> window;
 };
 
