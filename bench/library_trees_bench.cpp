@@ -1,12 +1,14 @@
-// The library trees of a large generated course: a root fill of 2,000 nodes and the first expansion
-// of a node with 2,000 children, each row yielding to the message loop, for a resource library and for
-// the lesson tree (whose captions read each node's ancestors). Argument 0 fills a tree that is not on
-// the screen, which measures the fill; 1 a tree shown as the windows show it, which the message loop lays
-// out and repaints whenever it runs.
-#include "bench_files.h"
+// The library trees of the large course, each row yielding to the message loop: the root fills (11
+// nodes), the first expansion of the lesson bank (a flat level of 2,000 nodes) and of a chapter (20
+// lessons), for the chapter library and for the lesson tree, whose captions read each node and its
+// ancestors. Argument 0 fills a tree that is not on the screen, which measures the fill; 1 a tree shown
+// as the windows show it, which the message loop lays out and repaints whenever it runs. The chapter
+// library, whose captions are the rows' titles, is the floor the lesson tree is held beside.
+#include "large_course.h"
 #include "planner/data/course_database.h"
 #include "planner/data/library_trees.h"
 #include "planner/data/node_font.h"
+#include "ratio_reporter.h"
 #include "runtime/dao/engine.h"
 #include "runtime/event_loop.h"
 #include "runtime/outside/tree/outside_tree.h"
@@ -15,82 +17,85 @@
 
 #include <QApplication>
 #include <QTreeWidget>
-#include <benchmark/benchmark.h>
+#include <vector>
 
 namespace {
 
-constexpr int LevelSize = 2000;
-
-// SAMPLE1 with its chapter library and lesson tree replaced: 2,000 roots that all have children, and
-// under the first of them 2,000 more.
-class LargeCourse {
+// The large course open as the planner's course, and a tree to fill.
+class Trees {
 public:
-    explicit LargeCourse(bool shown) {
-        CourseDB = rt::DBEngine::instance().workspace().openDatabase(files_.course);
-        const QString numbers =
-            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
-                           "WHERE i < %1) ")
-                .arg(LevelSize - 1);
-        CourseDB.execute("DELETE FROM ResLib WHERE Library = 1");
-        CourseDB.execute("INSERT INTO ResLib (ResLibID, Library, ParentID, SortOrder, Title, HasChildren) " +
-                         numbers + "SELECT 1000 + i, 1, 0, i, 'Chapter ' || i, 1 FROM n");
-        CourseDB.execute("INSERT INTO ResLib (ResLibID, Library, ParentID, SortOrder, Title, HasChildren) " +
-                         numbers + "SELECT 5000 + i, 1, 1000, i, 'Section ' || i, 1 FROM n");
-        CourseDB.execute("DELETE FROM LessonTree");
-        CourseDB.execute(
-            "INSERT INTO LessonTree (TreeID, ParentID, SortOrder, ItemNumber, Title, HasChildren) " +
-            numbers + "SELECT 1 + i, 0, i, i + 1, 'Unit ' || i, 1 FROM n");
-        CourseDB.execute(
-            "INSERT INTO LessonTree (TreeID, ParentID, SortOrder, ItemNumber, Title, HasChildren) " +
-            numbers + "SELECT 5001 + i, 1, i, i + 1, 'Lesson ' || i, 0 FROM n");
+    explicit Trees(bool shown) {
+        CourseDB = rt::DBEngine::instance().workspace().openDatabase(course().database);
         CourseSettings = {};
         CourseSettings.StyleMakeLPAvailableNode = 5;
         BoldNodeFont = {QStringLiteral("MS Sans Serif"), 8, true};
         tree.resize(300, 600);
         if (shown) tree.show();
     }
-    ~LargeCourse() { CourseDB.close(); }
+    ~Trees() { CourseDB.close(); }
 
-    rt::Dispatch& first() const { return *rt::TreeNode::objectOf(tree.view()->topLevelItem(0)).toObject(); }
+    static LargeCourse& course() {
+        static LargeCourse c;
+        return c;
+    }
 
     rt::QtEventLoop loop;
     rt::OutsideTree tree;
-
-private:
-    BenchFiles files_{{}};
 };
 
-using RootFill = void (*)(rt::EventLoop&, rt::Dispatch&);
+using Fill = void (*)(rt::EventLoop&, rt::Dispatch&);
 
-void rootFill(benchmark::State& state, RootFill fill) {
-    LargeCourse course(state.range(0) != 0);
-    for (auto _ : state) fill(course.loop, course.tree);
-    state.counters["nodes"] = double(course.tree.view()->topLevelItemCount());
+rt::Dispatch& nodeOf(QTreeWidgetItem* item) {
+    return *rt::TreeNode::objectOf(item).toObject();
 }
 
-// The node is open when its fill runs, as after the user's click.
-void firstExpansion(benchmark::State& state, RootFill roots, RootFill children) {
-    LargeCourse course(state.range(0) != 0);
+void rootFill(benchmark::State& state, Fill fill) {
+    Trees trees(state.range(0) != 0);
+    for (auto _ : state) fill(trees.loop, trees.tree);
+    state.counters["nodes"] = double(trees.tree.view()->topLevelItemCount());
+}
+
+// The node reached by `path` (a top-level index, then child indices, each level filled and open on the
+// way) is expanded; it is open when its fill runs, as after the user's click.
+void firstExpansion(benchmark::State& state, Fill roots, Fill children, std::vector<int> path) {
+    Trees trees(state.range(0) != 0);
+    QTreeWidgetItem* node = nullptr;
     for (auto _ : state) {
         state.PauseTiming();
-        roots(course.loop, course.tree);
-        course.tree.view()->topLevelItem(0)->setExpanded(true);
+        roots(trees.loop, trees.tree);
+        node = trees.tree.view()->topLevelItem(path[0]);
+        for (size_t i = 1; i < path.size(); ++i) {
+            children(trees.loop, nodeOf(node));
+            node->setExpanded(true);
+            node = node->child(path[i]);
+        }
+        node->setExpanded(true);
         state.ResumeTiming();
-        children(course.loop, course.first());
+        children(trees.loop, nodeOf(node));
     }
-    state.counters["nodes"] = double(course.tree.view()->topLevelItem(0)->childCount());
+    state.counters["nodes"] = double(node->childCount());
 }
+
+const std::vector<int> bank{10}, firstChapter{0, 0};
 
 BENCHMARK_CAPTURE(rootFill, ChapterRoots, FillChapterTreeRoots)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(firstExpansion, ChapterChildren, FillChapterTreeRoots, FillchapterTreeChildren)
+BENCHMARK_CAPTURE(firstExpansion, ChapterBank, FillChapterTreeRoots, FillchapterTreeChildren, bank)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(firstExpansion, ChapterChapter, FillChapterTreeRoots, FillchapterTreeChildren, firstChapter)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(rootFill, LessonRoots, FillLessonTreeRoots)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(firstExpansion, LessonChildren, FillLessonTreeRoots, FillLessonChildren)
+BENCHMARK_CAPTURE(firstExpansion, LessonBank, FillLessonTreeRoots, FillLessonChildren, bank)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(firstExpansion, LessonChapter, FillLessonTreeRoots, FillLessonChildren, firstChapter)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
@@ -99,9 +104,19 @@ BENCHMARK_CAPTURE(firstExpansion, LessonChildren, FillLessonTreeRoots, FillLesso
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
+        using Goal = RatioReporter::Goal;
+        const Goal level{Goal::Milliseconds, 50}, typical{Goal::Milliseconds, 2};
+        for (const auto& [arg, how] : {std::pair{"/0", " hidden"}, std::pair{"/1", " shown"}}) {
+            const std::string a = arg, h = how;
+            reporter.row("Lesson tree: expand the bank" + h, "2,000 nodes", "firstExpansion/LessonBank" + a,
+                         "firstExpansion/ChapterBank" + a, level);
+            reporter.row("Lesson tree: expand a chapter" + h, "20 nodes", "firstExpansion/LessonChapter" + a,
+                         "firstExpansion/ChapterChapter" + a, typical);
+            reporter.row("Lesson tree: root fill" + h, "11 nodes", "rootFill/LessonRoots" + a,
+                         "rootFill/ChapterRoots" + a, typical);
+            reporter.row("Chapter library: expand the bank" + h, "2,000 nodes",
+                         "firstExpansion/ChapterBank" + a, {}, level);
+        }
+    });
 }

@@ -1,9 +1,9 @@
-// The objectives editor on a course of 2,000 lessons (10 units of 10 chapters of 20 lessons): opening
-// its window (the roots and their chapters), the first expansion of a chapter, and selecting a lesson
-// while the local objective of the one before is pending. The save alone is compared with one raw
-// UPDATE of the same field.
-#include "bench_files.h"
+// The objectives editor on the large course's 2,000 lessons (10 units of 10 chapters of 20 lessons; its
+// lesson bank left out): opening its window (the roots and their chapters), the first expansion of a
+// chapter, and selecting a lesson while the local objective of the one before is pending. The save alone
+// is compared with one raw UPDATE of the same field.
 #include "controls/tree/ctlTreeIds.h"
+#include "large_course.h"
 #include "objectives_editor/editor_state.h"
 #include "objectives_editor/editor_window.h"
 #include "objectives_editor/lesson_objectives.h"
@@ -34,34 +34,20 @@
 namespace {
 
 // The course, the controls registered in a settings file of its own, and the editor's services.
-class LargeCourse {
+class EditorOnLargeCourse {
 public:
-    LargeCourse() {
+    EditorOnLargeCourse() {
         qputenv("LARKSPAN_SETTINGS", settingsFile_.toLocal8Bit());
         for (const char* library : {"CVTree.ocx", "CVTab.ocx"})
             rt::libraryEntry<rt::DllRegisterServerFn>(QStringLiteral(LK_PROGRAM_DIR "/") + library,
                                                       "DllRegisterServer")();
-        EditorCourseDB = rt::DBEngine::instance().workspace().openDatabase(files_.course);
-        EditorCourseDB.execute("DELETE FROM LessonTree");
-        const QString numbers =
-            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n "
-                           "WHERE i < 1999) ");
-        // Units 1-10, chapters 101-200, lessons 1001-3000.
-        EditorCourseDB.execute(
-            "INSERT INTO LessonTree (TreeID, ParentID, SortOrder, ItemNumber, Title, "
-            "Objective1, Objective2, Objective5, HasChildren) " +
-            numbers +
-            "SELECT 1001 + i, 101 + i / 20, i % 20, i % 20 + 1, 'Lesson ' || i, "
-            "'What the lesson teaches.', 'How it is practised.', 'Local ' || i, 0 FROM n "
-            "UNION ALL SELECT 101 + i, 1 + i / 10, i % 10, i % 10 + 1, 'Chapter ' || i, "
-            "NULL, NULL, NULL, 1 FROM n WHERE i < 100 "
-            "UNION ALL SELECT 1 + i, 0, i, i + 1, 'Unit ' || i, NULL, NULL, NULL, 1 FROM n "
-            "WHERE i < 10");
+        EditorCourseDB = rt::DBEngine::instance().workspace().openDatabase(course.database);
+        EditorCourseDB.execute("DELETE FROM LessonTree WHERE TreeID = 11 OR ParentID = 11");
         CourseSettings = {};
-        ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
+        ReadCourseConfig(msg, course.folder + QStringLiteral("/LARGE.cfg"));
         rt::setProgramFolder(QStringLiteral(LK_PROGRAM_DIR));
     }
-    ~LargeCourse() {
+    ~EditorOnLargeCourse() {
         EditorCourseDB.close();
         qunsetenv("LARKSPAN_SETTINGS");
     }
@@ -79,7 +65,7 @@ public:
         return view->topLevelItem(0)->child(0);
     }
 
-    BenchFiles files_{{}};
+    LargeCourse course;
     QTemporaryDir dir_;
     QString settingsFile_ = dir_.filePath(QStringLiteral("settings.ini"));
     rt::IniSettings settings{settingsFile_};
@@ -94,7 +80,7 @@ public:
 };
 
 void OpenWindow(benchmark::State& state) {
-    LargeCourse course;
+    EditorOnLargeCourse course;
     for (auto _ : state) {
         auto window = course.openWindow();
         state.PauseTiming();
@@ -104,27 +90,27 @@ void OpenWindow(benchmark::State& state) {
 }
 
 void FirstExpansionOfAChapter(benchmark::State& state) {
-    LargeCourse course;
+    EditorOnLargeCourse course;
     for (auto _ : state) {
         state.PauseTiming();
         auto window = course.openWindow();
-        QTreeWidgetItem* unit = LargeCourse::chapter(*window)->parent();
+        QTreeWidgetItem* unit = EditorOnLargeCourse::chapter(*window)->parent();
         unit->setExpanded(true);
         state.ResumeTiming();
-        LargeCourse::chapter(*window)->setExpanded(true);
+        EditorOnLargeCourse::chapter(*window)->setExpanded(true);
         state.PauseTiming();
-        state.counters["lessons"] = double(LargeCourse::chapter(*window)->childCount());
+        state.counters["lessons"] = double(EditorOnLargeCourse::chapter(*window)->childCount());
         window.reset();
         state.ResumeTiming();
     }
 }
 
 void SelectingWithAPendingSave(benchmark::State& state) {
-    LargeCourse course;
+    EditorOnLargeCourse course;
     auto window = course.openWindow();
-    rt::Control& tree = LargeCourse::tree(*window);
-    LargeCourse::chapter(*window)->parent()->setExpanded(true);
-    LargeCourse::chapter(*window)->setExpanded(true);
+    rt::Control& tree = EditorOnLargeCourse::tree(*window);
+    EditorOnLargeCourse::chapter(*window)->parent()->setExpanded(true);
+    EditorOnLargeCourse::chapter(*window)->setExpanded(true);
     rt::Dispatch& nodes = *rt::get(tree, ctlTreeId::TNodes).toObject();
     rt::Dispatch* lessons[] = {rt::call(nodes, ctlTreeId::Nodes::Item, {QStringLiteral("K1001")}).toObject(),
                                rt::call(nodes, ctlTreeId::Nodes::Item, {QStringLiteral("K1002")}).toObject()};
@@ -140,7 +126,7 @@ void SelectingWithAPendingSave(benchmark::State& state) {
 }
 
 void SaveObjectiveAlone(benchmark::State& state) {
-    LargeCourse course;
+    EditorOnLargeCourse course;
     int n = 0;
     for (auto _ : state) {
         LocalObjectiveDirty = true;
@@ -149,9 +135,9 @@ void SaveObjectiveAlone(benchmark::State& state) {
 }
 
 void RawUpdate(benchmark::State& state) {
-    LargeCourse course;
+    EditorOnLargeCourse course;
     sqlite3* db = nullptr;
-    sqlite3_open(course.files_.course.toUtf8().constData(), &db);
+    sqlite3_open(course.course.database.toUtf8().constData(), &db);
     sqlite3_stmt* s = nullptr;
     sqlite3_prepare_v2(db, "UPDATE LessonTree SET Objective5 = ?1 WHERE TreeID = 1001", -1, &s, nullptr);
     int n = 0;
@@ -175,12 +161,18 @@ BENCHMARK(RawUpdate)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("save / raw UPDATE", "SaveObjectiveAlone", "RawUpdate",
-                        "(the existence test, the updatable open and the write)");
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
+        reporter.printRatio("save / raw UPDATE", "SaveObjectiveAlone", "RawUpdate",
+                            "(the existence test, the updatable open and the write)");
+        using Goal = RatioReporter::Goal;
+        const Goal frame{Goal::Milliseconds, 16};
+        reporter.row("Objectives editor: open the window", "2,000 lessons", "OpenWindow", {},
+                     {Goal::Milliseconds, 50});
+        reporter.row("Objectives editor: expand a chapter", "20 lessons", "FirstExpansionOfAChapter", {},
+                     frame);
+        reporter.row("Objectives editor: select with a pending save", "2,000 lessons",
+                     "SelectingWithAPendingSave", {}, frame);
+        reporter.row("Objectives editor: save a local objective", "2,000 lessons", "SaveObjectiveAlone",
+                     "RawUpdate", frame);
+    });
 }

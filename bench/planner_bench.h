@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bench_files.h"
+#include "large_course.h"
 #include "planner/data/course_database.h"
 #include "ratio_reporter.h"
 #include "runtime/dao/engine.h"
@@ -9,19 +9,22 @@
 #include <QCoreApplication>
 #include <functional>
 
-// The main of a benchmark of the planner's procedures: the files' course database open as the planner's
-// CourseDB (a "0101" course), the benchmarks run, then `report` prints from their times.
-inline int runPlannerBenchmarks(int argc, char** argv, const std::function<BenchFiles&()>& files,
-                                const std::function<void(RatioReporter&)>& report) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+// The copy of the large course that a program's benchmarks share, its class file linked.
+inline LargeCourse& linkedLargeCourse() {
+    static LargeCourse course;
+    static const bool linked = (course.link(course.classFile), true);
+    Q_UNUSED(linked);
+    return course;
+}
+
+// The main of a benchmark of the planner's procedures: the large course's database open as the
+// planner's CourseDB (a "0101" course) with its class linked, the benchmarks run, then `report` prints
+// from their times.
+inline int runPlannerBenchmarks(int argc, char** argv, const std::function<void(RatioReporter&)>& report) {
     CourseSettings.DBVersion = QStringLiteral("0101");
-    CourseDB = rt::DBEngine::instance().workspace().openDatabase(files().course);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    report(reporter);
+    CourseDB = rt::DBEngine::instance().workspace().openDatabase(linkedLargeCourse().database);
+    const int status = runBenchmarks<QCoreApplication>(argc, argv, report);
     CourseDB = rt::Database();
     rt::DBEngine::instance().workspace().close();
-    benchmark::Shutdown();
-    return 0;
+    return status;
 }

@@ -83,12 +83,10 @@ BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("start-up / bare window", "StartToStartUpDialog", "BareWindow",
-                        "(goal: the start-up dialog within 300 ms)");
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv, [](RatioReporter& reporter) {
+        reporter.printRatio("start-up / bare window", "StartToStartUpDialog", "BareWindow",
+                            "(goal: the start-up dialog within 300 ms)");
+        reporter.row("Start to the start-up dialog", "SAMPLE1", "StartToStartUpDialog", "BareWindow",
+                     {RatioReporter::Goal::Milliseconds, 300}, RatioReporter::Clock::Elapsed);
+    });
 }

@@ -69,11 +69,20 @@ QString ComposeLessonText(const LessonTextParts& p, qint16 code, LessonTextUse u
 QString FormatNodeTitle(rt::Database& db, const LessonInfoRecord& info, qint16 code,
                         const QString& classFile) {
     // Both ancestors are read whatever the code; a root's parent id (-999) finds no node.
-    LessonInfoRecord parent, grandparent;
-    GetLessonInfo(db, GetParentLessonID(db, info.TreeID), parent);
-    GetLessonInfo(db, GetParentLessonID(db, parent.TreeID), grandparent);
+    return ComposeNodeTitle(info, GetNodeAncestors(db, GetParentLessonID(db, info.TreeID)), code, classFile);
+}
+
+NodeAncestors GetNodeAncestors(rt::Database& db, qint32 parentID) {
+    NodeAncestors a;
+    GetLessonInfo(db, parentID, a.parent);
+    GetLessonInfo(db, GetParentLessonID(db, a.parent.TreeID), a.grandparent);
+    return a;
+}
+
+QString ComposeNodeTitle(const LessonInfoRecord& info, const NodeAncestors& a, qint16 code,
+                         const QString& classFile) {
     const LessonTextParts parts{
-        info.ItemNumber,        info.Title,        parent.ItemNumber,           parent.Title,
-        grandparent.ItemNumber, grandparent.Title, FileNameFromPath(classFile), info.HasChildren};
+        info.ItemNumber,          info.Title,          a.parent.ItemNumber,         a.parent.Title,
+        a.grandparent.ItemNumber, a.grandparent.Title, FileNameFromPath(classFile), info.HasChildren};
     return ComposeLessonText(parts, code, LessonTextUse::NodeTitle);
 }

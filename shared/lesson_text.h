@@ -24,3 +24,14 @@ QString ComposeLessonText(const LessonTextParts& parts, qint16 code, LessonTextU
 // `db`. `classFile` is the open class file's path (empty where none is open).
 QString FormatNodeTitle(rt::Database& db, const LessonInfoRecord& info, qint16 code,
                         const QString& classFile = QString());
+
+// A node's parent and grandparent as its title reads them: the parent is the node `parentID` (-999 for
+// none), the grandparent the parent's own parent. Callers that title many nodes of one parent read
+// them once.
+struct NodeAncestors {
+    LessonInfoRecord parent, grandparent;
+};
+NodeAncestors GetNodeAncestors(rt::Database& db, qint32 parentID);
+// FormatNodeTitle with the node's ancestors already read.
+QString ComposeNodeTitle(const LessonInfoRecord& info, const NodeAncestors& ancestors, qint16 code,
+                         const QString& classFile);

@@ -78,7 +78,11 @@ void OpenCourseDatabase(rt::Platform& p, const QString& course) {
         ReadCourseConfig(p.msg, config);
         deriveLocalTab();
         if (CourseSettings.DBVersion == QLatin1String("0102")) LoadFormatTable();
-        CourseDB = rt::DBEngine::instance().workspace().openDatabase(GetCoursePath(p, course));
+        // The database already open serves when it is the course's file: opening it again costs a second
+        // connection and the reading of its links.
+        const QString path = GetCoursePath(p, course);
+        if (!CourseDB.isOpen() || !rt::isSameFile(CourseDB.name(), path))
+            CourseDB = rt::DBEngine::instance().workspace().openDatabase(path);
     } catch (const rt::RuntimeError& e) {
         QString text;
         switch (e.number) {
@@ -158,13 +162,27 @@ bool AttachClassTables(rt::Platform& p, const QString& path) {
         }
         OpenCourseDatabase(p, LoadedCourse);
         p.loop.yield();
-        const QString connect = QStringLiteral(";DATABASE=") + path + u';';
-        for (const auto& [link, source] : links) {
-            const QString name = QString::fromLatin1(link);
+        // Links left by an earlier class go first, each on its own; the four new ones are written in one
+        // transaction, so that they cost one commit and are stored all or none.
+        for (const auto& link : links) {
+            const QString name = QString::fromLatin1(link.first);
             retryingExisting(name, [&] {
                 if (TableExists(name)) CourseDB.deleteTableDef(name);
             });
-            retryingExisting(name, [&] { CourseDB.appendLink(name, QString::fromLatin1(source), connect); });
+        }
+        const QString connect = QStringLiteral(";DATABASE=") + path + u';';
+        rt::Workspace& ws = rt::DBEngine::instance().workspace();
+        ws.beginTrans();
+        try {
+            for (const auto& [link, source] : links) {
+                const QString name = QString::fromLatin1(link);
+                retryingExisting(name,
+                                 [&] { CourseDB.appendLink(name, QString::fromLatin1(source), connect); });
+            }
+            ws.commitTrans();
+        } catch (const rt::RuntimeError&) {
+            ws.rollback();
+            throw;
         }
         ClassTablesAttached = true;
         return true;

@@ -3,12 +3,15 @@
 #include "course_database.h"
 #include "node_font.h"
 #include "runtime/com/font_object.h"
+#include "runtime/dao/engine.h"
 #include "runtime/error.h"
 #include "runtime/event_loop.h"
 #include "runtime/outside/tree/tree_ids.h"
 #include "saved_query.h"
 #include "shared/course_settings.h"
 #include "shared/lesson_text.h"
+
+#include <map>
 
 namespace {
 
@@ -38,13 +41,15 @@ public:
 private:
     template <class F> decltype(auto) step(F&& f);
     void addRows(rt::Dispatch& parent, rt::Recordset& rs);
-    QString caption(const rt::Recordset& rs) const;
+    QString caption(const rt::Recordset& rs);
+    const NodeAncestors& ancestors(qint32 parentID);
     rt::Dispatch& addChild(rt::Dispatch& parent, const QString& caption);
 
     rt::EventLoop& loop_;
     Library library_;
     bool retries_;
     rt::FontObject bold_;
+    std::map<qint32, NodeAncestors> ancestors_;
 };
 
 template <class F> decltype(auto) Fill::step(F&& f) {
@@ -98,16 +103,45 @@ void Fill::addRows(rt::Dispatch& parent, rt::Recordset& rs) {
     }
 }
 
-QString Fill::caption(const rt::Recordset& rs) const {
+QString Fill::caption(const rt::Recordset& rs) {
     if (library_ == Library::Resources) return rs.field("Title").toString();
     LessonInfoRecord info;
     GetLessonInfo(CourseDB, rs.field("TreeID").toInt32(), info);
-    return FormatNodeTitle(CourseDB, info, CourseSettings.StyleMakeLPAvailableNode, ClassFilePath);
+    return ComposeNodeTitle(info, ancestors(info.ParentID), CourseSettings.StyleMakeLPAvailableNode,
+                            ClassFilePath);
+}
+
+// The nodes of a level share their parent and grandparent, so a fill reads them once. A node's parent is
+// its ParentID, as the parent query gives it; a root's 0 stands for no parent.
+const NodeAncestors& Fill::ancestors(qint32 parentID) {
+    auto it = ancestors_.find(parentID);
+    if (it == ancestors_.end())
+        it = ancestors_.emplace(parentID, GetNodeAncestors(CourseDB, parentID != 0 ? parentID : -999)).first;
+    return it->second;
 }
 
 rt::Dispatch& Fill::addChild(rt::Dispatch& parent, const QString& caption) {
     return *rt::call(parent, rt::pvNodeId::AddChild, {rt::Value::longInt(0), rt::Value::integer(0), caption})
                 .toObject();
+}
+
+// A lesson level's look-ups (a node each, and its ancestors) run in one read transaction: each query then
+// finds the course database locked and checked already, instead of doing both again, which costs more
+// than the query. It ends by a commit, never a rollback, also when the fill fails, so that whatever the
+// message loop's other handlers write during the fill is kept.
+template <class F> void inOneReading(F&& fill) {
+    rt::Workspace& ws = rt::DBEngine::instance().workspace();
+    ws.beginTrans();
+    try {
+        fill();
+    } catch (const rt::RuntimeError&) {
+        try {
+            ws.commitTrans();
+        } catch (const rt::RuntimeError&) {
+        }
+        throw;
+    }
+    ws.commitTrans();
 }
 
 // The trapping fills end at their first failure without a word, keeping the nodes added so far.
@@ -130,11 +164,15 @@ void FillChapterTreeRoots(rt::EventLoop& loop, rt::Dispatch& tree) {
 }
 
 void FillLessonTreeRoots(rt::EventLoop& loop, rt::Dispatch& tree) {
-    Fill(loop, Library::Lessons, Failure::Passed).roots(tree, QStringLiteral("qFillLessonTreeRoots"));
+    inOneReading([&] {
+        Fill(loop, Library::Lessons, Failure::Passed).roots(tree, QStringLiteral("qFillLessonTreeRoots"));
+    });
 }
 
 void FillLessonChildren(rt::EventLoop& loop, rt::Dispatch& node) {
-    Fill(loop, Library::Lessons, Failure::Passed).children(node, QStringLiteral("qFillLessonChildren"));
+    inOneReading([&] {
+        Fill(loop, Library::Lessons, Failure::Passed).children(node, QStringLiteral("qFillLessonChildren"));
+    });
 }
 
 void FillResourcetypeChildren(rt::EventLoop& loop, rt::Dispatch& node) {

@@ -5,6 +5,8 @@
 #include "detail/sql_error.h"
 #include "runtime/error.h"
 
+#include <algorithm>
+
 namespace rt {
 
 using namespace dao_error;
@@ -19,16 +21,11 @@ template <class C> char16_t unit(C c) {
 }
 
 // Field names compare without regard to case. Names are nearly always ASCII and are looked up for every
-// field of every row, so lengths and ASCII letters are compared first.
-bool sameName(const QString& field, QAnyStringView name) {
-    if (field.size() != name.size()) {
-        // Sizes differ only for a UTF-8 name with letters beyond ASCII.
-        return name.visit([&](auto view) {
-            if constexpr (std::is_same_v<decltype(view), QUtf8StringView>)
-                return QAnyStringView::compare(field, view, Qt::CaseInsensitive) == 0;
-            return false;
-        });
-    }
+// field of every row, so lengths and ASCII letters are compared first. Only a name beyond ASCII
+// (`ascii` false) can match a field of another length: a UTF-8 name is longer than its text.
+bool sameName(const QString& field, QAnyStringView name, bool ascii) {
+    if (field.size() != name.size())
+        return !ascii && QAnyStringView::compare(field, name, Qt::CaseInsensitive) == 0;
     return name.visit([&](auto view) {
         const char16_t* f = reinterpret_cast<const char16_t*>(field.utf16());
         for (qsizetype i = 0; i < view.size(); ++i) {
@@ -38,6 +35,12 @@ bool sameName(const QString& field, QAnyStringView name) {
             if ((a | 0x20) != (b | 0x20) || (a | 0x20) < u'a' || (a | 0x20) > u'z') return false;
         }
         return true;
+    });
+}
+
+bool isAscii(QAnyStringView name) {
+    return name.visit([](auto view) {
+        return std::all_of(view.begin(), view.end(), [](auto c) { return unit(c) < 0x80; });
     });
 }
 
@@ -80,8 +83,9 @@ struct Recordset::State {
     }
     int fieldIndex(QAnyStringView name) const {
         const detail::Columns& fields = *data->rows.fields;
+        const bool ascii = isAscii(name);
         for (size_t i = 0; i < fields.size(); ++i)
-            if (sameName(fields[i].name, name)) return int(i);
+            if (sameName(fields[i].name, name, ascii)) return int(i);
         throw RuntimeError(NotInCollection,
                            QStringLiteral("Item '%1' not found in this collection.").arg(name.toString()));
     }

@@ -111,6 +111,34 @@ TEST_F(ClassFiles, LinksLeftByAnEarlierRunAreReplaced) {
     EXPECT_EQ(rs.field("Teacher").toString(), "Mr. Second");
 }
 
+// An attach keeps the course database already open on the course's file: its connection, and what
+// lives only in it, stays.
+TEST_F(ClassFiles, AttachKeepsTheOpenCourseDatabase) {
+    OpenCourseDatabase(platform, "SAMPLE1");
+    CourseDB.execute("CREATE TEMP TABLE marker (x INTEGER)");
+    attach();
+    EXPECT_NO_THROW(CourseDB.openSql("SELECT x FROM temp.marker"));
+    rt::Recordset rs = CourseDB.openSql("SELECT Teacher FROM Class");
+    EXPECT_FALSE(rs.eof());
+}
+
+// The four links are stored all or none: a refused third one leaves the course without any, and the
+// attach fails with the general message.
+TEST_F(ClassFiles, RefusedLinkLeavesNoLinks) {
+    {
+        rt::Database course = rt::DBEngine::instance().workspace().openDatabase(path("SAMPLE1.mdb"));
+        course.execute("CREATE TRIGGER refuse BEFORE INSERT ON _links WHEN NEW.name = 'LessonResources' "
+                       "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    }
+    const QString file = classFixture("sample1.lkc");
+    EXPECT_FALSE(AttachClassTables(platform, file));
+    EXPECT_EQ(texts(), QStringList{file + " is not a valid Weather Watchers Planner course."});
+    CloseCourseDatabase();
+    rt::Database course = rt::DBEngine::instance().workspace().openDatabase(path("SAMPLE1.mdb"));
+    for (const char* link : {"Class", "LessonPlans", "LessonResources", "ClassVersion"})
+        EXPECT_FALSE(course.tableDefExists(link)) << link;
+}
+
 TEST_F(ClassFiles, DetachRemovesTheLinksAndClosesTheCourse) {
     attach();
     DetachClassTables();

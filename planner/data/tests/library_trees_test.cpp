@@ -2,11 +2,14 @@
 #include "planner/data/library_trees.h"
 #include "planner/data/node_font.h"
 #include "planner/data/testing/course_fixture.h"
+#include "runtime/dao/engine.h"
 #include "runtime/error.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/outside/tree/tree_ids.h"
 #include "runtime/outside/tree/tree_node.h"
 #include "runtime/testing/error_of.h"
+#include "shared/course_settings.h"
+#include "shared/lesson_text.h"
 
 #include <QTreeWidget>
 #include <climits>
@@ -195,6 +198,26 @@ TEST_F(LibraryTrees, LessonTreeLevelByLevel) {
     EXPECT_EQ(shape(), roots);
 }
 
+// A fill reads a level's parent and grandparent once: each caption is still the node's own title, also
+// under the codes that show both ancestors, at every level.
+TEST_F(LibraryTrees, LessonCaptionsAreTheNodesTitles) {
+    for (const qint16 code : {4, 6, 28}) {
+        CourseSettings.StyleMakeLPAvailableNode = code;
+        FillLessonTreeRoots(loop, tree);
+        FillLessonChildren(loop, node({1}));
+        FillLessonChildren(loop, node({1, 1}));
+        for (const auto& path :
+             std::vector<std::vector<int>>{{0}, {3}, {1, 0}, {1, 1}, {1, 1, 0}, {1, 1, 2}}) {
+            QTreeWidgetItem* item = tree.view()->invisibleRootItem();
+            for (int i : path) item = item->child(i);
+            LessonInfoRecord info;
+            GetLessonInfo(CourseDB, item->data(0, Qt::UserRole).toInt(), info);
+            EXPECT_EQ(item->text(0), FormatNodeTitle(CourseDB, info, code))
+                << code << " " << item->text(0).toStdString();
+        }
+    }
+}
+
 TEST_F(LibraryTrees, FilledNodeRunsNoQuery) {
     FillLessonTreeRoots(loop, tree);
     FillLessonChildren(loop, node({1}));
@@ -252,6 +275,19 @@ TEST_F(LibraryTrees, AddRefusedForGoodEndsTheFill) {
     EXPECT_EQ(rt::errorOf([&] { FillChapterTreeRoots(loop, refusing); }), 35602);
     EXPECT_EQ(shape(), QStringList{"Unit 1: Air and Sky | 100 | "});
     EXPECT_EQ(refusing.attempts, 2);
+}
+
+// A lesson fill reads in one transaction of the engine; a failing one ends it too, so that what is
+// written afterwards is stored at once.
+TEST_F(LibraryTrees, FailedLessonFillEndsItsTransaction) {
+    RefusingTree refusing(tree);
+    refusing.refuseFrom = 2;
+    refusing.refusals = INT_MAX;
+    EXPECT_EQ(rt::errorOf([&] { FillLessonTreeRoots(loop, refusing); }), 35602);
+    CourseDB.execute("UPDATE LessonTree SET Title = 'Renamed' WHERE TreeID = 10");
+    rt::Database other = rt::DBEngine::instance().workspace().openDatabase(path("SAMPLE1.mdb"));
+    rt::Recordset rs = other.openSql("SELECT Title FROM LessonTree WHERE TreeID = 10");
+    EXPECT_EQ(rs.field("Title").toString(), "Renamed");
 }
 
 TEST_F(LibraryTrees, FailedChildrenFillIsDoneAgainOnTheNextExpansion) {

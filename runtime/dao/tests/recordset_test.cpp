@@ -58,6 +58,20 @@ TEST_F(Recordsets, ValuesKeepTheirTypesAndNulls) {
     EXPECT_TRUE(rs.field("nextid").isNull());
 }
 
+// Field names compare without case, also beyond ASCII, where a UTF-8 name is longer than the field's.
+TEST_F(Recordsets, FieldNamesWithoutCase) {
+    rt::Database db = ws().openDatabase(
+        makeDb(QStringLiteral("names.mdb"), QStringLiteral("CREATE TABLE t (Größe INTEGER, Id INTEGER); "
+                                                           "INSERT INTO t VALUES (5, 7);")));
+    rt::Recordset rs = db.openSql(QStringLiteral("SELECT * FROM t"));
+    EXPECT_EQ(rs.field("GRÖßE").toInt32(), 5);
+    EXPECT_EQ(rs.field("größe").toInt32(), 5);
+    EXPECT_EQ(rs.field(u"größe").toInt32(), 5);
+    EXPECT_EQ(rs.field("iD").toInt32(), 7);
+    for (const char* other : {"I", "Ids", "Größ"})
+        EXPECT_EQ(errorOf([&] { rs.field(other); }), NotInCollection) << other;
+}
+
 TEST_F(Recordsets, AddEditDeleteWriteThrough) {
     rt::Database db = openLinked();
     rt::Recordset rs = db.openTable(QStringLiteral("LessonResources"));
