@@ -41,6 +41,7 @@ PlanX::PlanX(Planner& planner) : planner_(planner) {
     setObjectName(QStringLiteral("PlanX"));
     makeFrame();
     makeMenus();
+    makeLessonPanel();
     Form_Load();
 }
 

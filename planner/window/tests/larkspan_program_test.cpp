@@ -1,5 +1,6 @@
 // The built program in a process of its own, offscreen, with a settings file of its own; the test reads
 // the windows it reports and answers them as a user would.
+#include "planner/window/tests/tab_control_registration.h"
 #include "runtime/settings.h"
 #include "tools/install_course/install_course.h"
 
@@ -63,6 +64,7 @@ protected:
             ASSERT_TRUE(QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/") + file, course + u'/' + file));
         rt::IniSettings settings(dir.filePath("settings.ini"));
         ASSERT_EQ(InstallCourse(settings, "SAMPLE1", course), QString());
+        ASSERT_TRUE(RegisterTabControl(settings, settings.file(), CVTAB_OCX));
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LARKSPAN_SETTINGS", settings.file());
         environment.insert("LARKSPAN_WINDOW_REPORT", "1");

@@ -6,13 +6,11 @@
 #include "planner/data/testing/query_rows.h"
 #include "planner/dialogs/tests/modal_driver.h"
 #include "planner/window/plan_x.h"
+#include "planner/window/tests/tab_control_registration.h"
 #include "runtime/clock.h"
-#include "runtime/com/class_factory.h"
-#include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/strings.h"
-#include "runtime/testing/library_entry.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
 
@@ -43,6 +41,7 @@ protected:
         ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
         ClassFilePath.clear();
         CurrentLesson = {};
+        ASSERT_TRUE(RegisterTabControl(settings, path("components.ini"), CVTAB_OCX));
         window = std::make_unique<PlanX>(planner);
         planner.window = window.get();
     }
@@ -284,13 +283,8 @@ TEST_F(MainWindowTest, ARecentlyUsedEntryOpensThePathTheSettingGivesNow) {
 }
 
 TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
-    const QString settingsFile = path("components.ini");
-    qputenv("LARKSPAN_SETTINGS", settingsFile.toLocal8Bit());
-    ASSERT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(CVTAB_OCX, "DllRegisterServer")(), rt::S_OK);
-    rt::IniSettings components(settingsFile);
-    rt::Control* tab = rt::ComponentRegistry(components).create("CVTab.ctlTab", window->picDayView);
-    qunsetenv("LARKSPAN_SETTINGS");
-    window->tabObject = tab;
+    rt::Control* tab = window->tabObject;
+    ASSERT_NE(tab, nullptr);
     CourseSettings.ObjectiveLabel1 = "Goals";
     CourseSettings.ObjectiveLabel2 = "Skills";
     CourseSettings.ObjectiveLabel3 = "Standards";

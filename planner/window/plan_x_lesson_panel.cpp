@@ -1,0 +1,436 @@
+// The lesson panel of the day view: its controls, the two grids bound to the plan and to the course
+// resources not in it, the details pane, the button rules and the editing of minutes.
+#include "plan_x.h"
+
+#include "controls/tab/ctlTabIds.h"
+#include "planner/core/planner.h"
+#include "planner/data/course_database.h"
+#include "planner/data/lesson_plans.h"
+#include "planner/data/lesson_resources.h"
+#include "planner/data/resource_lookups.h"
+#include "planner/dialogs/dialog_controls.h"
+#include "resources/pictures.h"
+#include "runtime/com/component_registry.h"
+#include "runtime/com/control.h"
+#include "runtime/com/twips.h"
+#include "runtime/error.h"
+#include "runtime/outside/richtext/rich_text_box.h"
+#include "runtime/text.h"
+#include "shared/course_settings.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+using rt::twips::toPx;
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(toPx(left), toPx(top), toPx(width), toPx(height));
+}
+
+// Minutes in two digits; a value below 0 (a course resource without minutes) shows `belowZero`.
+QString minutesText(double minutes, const QString& belowZero) {
+    return minutes < 0 ? belowZero : QStringLiteral("%1").arg(qint64(minutes), 2, 10, QChar(u'0'));
+}
+
+std::function<QString(const rt::Value&)> minutesFormat(const QString& belowZero) {
+    return [belowZero](const rt::Value& v) {
+        return v.isNull() ? QString() : minutesText(v.toDouble(), belowZero);
+    };
+}
+
+// A resource's details read into a fresh record: an unknown id (a teacher's own resource) finds
+// nothing, and nothing of an earlier look-up remains.
+ResourceRecord resourceDetails(qint32 resourceID) {
+    ResourceRecord res;
+    GetResourceDetails(resourceID, res);
+    return res;
+}
+
+bool hasText(const QString& s) {
+    return !rt::trimSpaces(s).isEmpty();
+}
+
+bool within(const QWidget* control, const QWidget* w) {
+    return control && w && (w == control || control->isAncestorOf(w));
+}
+
+// The minutes a field of 16 bits holds.
+constexpr double kMostMinutes = 32767;
+
+} // namespace
+
+void PlanX::makeLessonPanel() {
+    picSummary = designed<QWidget>(picDayView, "picSummary");
+    place(picSummary, 45, 405, 4605, 5190);
+    dbgResources = designed<rt::BoundGrid>(picSummary, "dbgResources");
+    place(dbgResources, 0, 0, 4605, 2445);
+    lblTime = designed<QLabel>(picSummary, "lblTime");
+    cmdView[1] = designed<QPushButton>(picSummary, "cmdView");
+    cmdView[1]->setText(QStringLiteral("View"));
+    cmdNewResource = designed<QPushButton>(picSummary, "cmdNewResource");
+    cmdNewResource->setText(QStringLiteral("New Resource"));
+    auto* timeRow = new QWidget(picSummary);
+    place(timeRow, 0, 2475, 4605, 420);
+    auto* row = new QHBoxLayout(timeRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(lblTime, 1);
+    row->addWidget(cmdView[1]);
+    row->addWidget(cmdNewResource);
+
+    picDetails = designed<QWidget>(picDayView, "picDetails");
+    place(picDetails, 45, 405, 4605, 5190);
+    picDetails->hide();
+    rtbDetails = designed<rt::RichTextBox>(picDetails, "rtbDetails");
+    (new QVBoxLayout(picDetails))->addWidget(rtbDetails);
+    picDetails->layout()->setContentsMargins(0, 0, 0, 0);
+
+    // The browser lies on the trees' place; the resource tab's pages switch between them.
+    dbgAdditional = designed<rt::BoundGrid>(picDayView, "dbgAdditional");
+    place(dbgAdditional, 5055, 405, 4410, 4800);
+    cmdView[0] = designed<QPushButton>(picDayView, "cmdView");
+    cmdView[0]->setText(QStringLiteral("View"));
+    cmdDescription = designed<QPushButton>(picDayView, "cmdDescription");
+    cmdDescription->setText(QStringLiteral("Description"));
+    auto* browserButtons = new QWidget(picDayView);
+    place(browserButtons, 5055, 5640, 4410, 420);
+    auto* buttonRow = new QHBoxLayout(browserButtons);
+    buttonRow->setContentsMargins(0, 0, 0, 0);
+    buttonRow->addStretch();
+    buttonRow->addWidget(cmdView[0]);
+    buttonRow->addWidget(cmdDescription);
+
+    for (QPushButton* b : {cmdLeft, cmdRight, cmdUp, cmdDown, cmdView[0], cmdView[1], cmdDescription})
+        b->setEnabled(false);
+    dbgResources->setDataSource(datResources);
+    dbgAdditional->setDataSource(datAdditional);
+    for (rt::BoundGrid* grid : {dbgResources, dbgAdditional})
+        grid->setDragIcon(rt::Pictures::imageListPicture(QStringLiteral("DragMove")));
+    InitGrids();
+    makeObjectiveTabs();
+    connectLessonPanel();
+}
+
+// The tab control comes from its registered library; without it the window runs without tabs.
+void PlanX::makeObjectiveTabs() {
+    runHandler([this] {
+        tabObject = rt::ComponentRegistry(planner_.platform.settings)
+                        .create(QStringLiteral("CVTab.ctlTab"), picSummary);
+        tabObject->setObjectName(QStringLiteral("tabObject"));
+        place(tabObject, 0, 2925, 4605, 2265);
+        connect(
+            tabObject, &rt::Control::raised, this,
+            [this](int event, rt::Args&) {
+                if (event == ctlTabId::ObjectiveDirty) ObjectivesDirty = true;
+            },
+            Qt::DirectConnection);
+    });
+}
+
+// The heading rows' look (bold title, no minutes) in both grids.
+void PlanX::InitGrids() {
+    for (rt::BoundGrid* grid : {dbgResources, dbgAdditional})
+        grid->setHeaderRowField(QStringLiteral("Header"));
+}
+
+void PlanX::connectLessonPanel() {
+    const auto onButton = [this](QPushButton* b, void (PlanX::*handler)()) {
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
+    };
+    onButton(cmdLeft, &PlanX::cmdLeft_Click);
+    onButton(cmdRight, &PlanX::cmdRight_Click);
+    onButton(cmdUp, &PlanX::cmdUp_Click);
+    onButton(cmdDown, &PlanX::cmdDown_Click);
+    onButton(cmdView[0], &PlanX::cmdView_Click);
+    onButton(cmdView[1], &PlanX::cmdView_Click);
+    onButton(cmdDescription, &PlanX::cmdDescription_Click);
+    onButton(cmdNewResource, &PlanX::cmdNewResource_Click);
+    onButton(cmdInsertSpecial, &PlanX::cmdInsertSpecial_Click);
+
+    const auto handle = [this](auto&& f) {
+        return [this, f](auto&&... args) { runHandler([&] { f(args...); }); };
+    };
+    connect(dbgResources, &rt::BoundGrid::gotFocus, this, handle([this] { dbgResources_GotFocus(); }));
+    connect(dbgResources, &rt::BoundGrid::rowColChange, this,
+            handle([this] { dbgResources_RowColChange(); }));
+    connect(dbgAdditional, &rt::BoundGrid::gotFocus, this, handle([this] { dbgAdditional_GotFocus(); }));
+    connect(dbgAdditional, &rt::BoundGrid::rowColChange, this,
+            handle([this] { dbgAdditional_RowColChange(); }));
+    for (rt::BoundGrid* grid : {dbgResources, dbgAdditional}) {
+        connect(grid, &rt::BoundGrid::lostFocus, this, [this, grid] { grid_LostFocus(grid); });
+        connect(grid, &rt::BoundGrid::dragCell, this,
+                handle([this, grid](int bm) { grid_DragCell(grid, bm); }));
+    }
+    connect(dbgResources, &rt::BoundGrid::dblClick, this, handle([this] { dbgResources_DblClick(); }));
+    connect(dbgAdditional, &rt::BoundGrid::dblClick, this, handle([this] { dbgAdditional_DblClick(); }));
+    connect(dbgResources, &rt::BoundGrid::dragDrop, this,
+            handle([this](const QString& source) { dbgResources_DragDrop(source); }));
+    connect(dbgAdditional, &rt::BoundGrid::dragDrop, this,
+            handle([this](const QString& source) { dbgAdditional_DragDrop(source); }));
+    connect(
+        dbgResources, &rt::BoundGrid::keyPress, this, [this](rt::Args& k) { dbgResources_KeyPress(k); },
+        Qt::DirectConnection);
+    connect(
+        dbgResources, &rt::BoundGrid::beforeColEdit, this,
+        [this](int column, qint16 key, bool& cancel) { dbgResources_BeforeColEdit(column, key, cancel); },
+        Qt::DirectConnection);
+    connect(
+        dbgResources, &rt::BoundGrid::afterColEdit, this,
+        [this](int column) { runHandler([&] { dbgResources_AfterColEdit(column); }); }, Qt::DirectConnection);
+    connect(dbgResources, &rt::BoundGrid::afterUpdate, this, handle([this] { dbgResources_AfterUpdate(); }));
+    // A write the file or the field's type refuses is told; the old value stays.
+    connect(dbgResources, &rt::BoundGrid::error, this, [this](const rt::RuntimeError& e) {
+        planner_.platform.msg.show(
+            {e.description, CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Exclamation});
+    });
+    connect(rtbDetails, &rt::RichTextBox::gotFocus, this, [this] { LastTextControl = rtbDetails; });
+    connect(qApp, &QApplication::focusChanged, this, &PlanX::followTabObjectFocus);
+    qApp->installEventFilter(this);
+}
+
+void PlanX::LoadLessonResources(const LessonPlanRecord& rec) {
+    const QString lessonPlan = QString::number(rec.LessonPlanID);
+    datResources.bind(CourseDB,
+                      QStringLiteral("SELECT ResourceID, Title, Duration, Header, SortOrder, Descript, "
+                                     "LessonItemID FROM LessonResources WHERE LessonPlanID=") +
+                          lessonPlan + QStringLiteral(" ORDER BY SortOrder"));
+    LessonGridClone = datResources.clone();
+    if (LessonGridClone.recordCount() != 0) {
+        LessonGridClone.moveFirst();
+        LessonFirstBookmark = LessonGridClone.bookmark();
+        LessonGridClone.moveLast();
+        LessonLastBookmark = LessonGridClone.bookmark();
+    }
+    dbgResources->setColumns(
+        {{QStringLiteral("ResourceID"), 0, false, false, {}},
+         {QStringLiteral("Title"), 3850, true, false, {}},
+         {QStringLiteral("Duration"), 365, true, true, minutesFormat(QStringLiteral("0"))},
+         {QStringLiteral("Header"), 0, false, false, {}},
+         {QStringLiteral("SortOrder"), 0, false, false, {}},
+         {QStringLiteral("Descript"), 0, false, false, {}},
+         {QStringLiteral("LessonItemID"), 0, false, false, {}}});
+    dbgResources->setRowHeightTwips(0);
+    dbgResources->setRowHeightTwips(dbgResources->rowHeightTwips() * 2);
+
+    datAdditional.bind(
+        CourseDB, QStringLiteral("SELECT ResourceID, Title, Duration, Header FROM Resources WHERE (TreeID=") +
+                      QString::number(rec.TreeID) +
+                      QStringLiteral(") AND (ResourceID NOT IN (SELECT ResourceID FROM "
+                                     "LessonResources WHERE LessonPlanID=") +
+                      lessonPlan + QStringLiteral(")) ORDER BY SortOrder"));
+    BrowserGridClone = datAdditional.clone();
+    if (BrowserGridClone.recordCount() == 0) {
+        cmdDescription->setEnabled(false);
+        cmdView[0]->setEnabled(false);
+    }
+    dbgAdditional->setColumns({{QStringLiteral("ResourceID"), 0, false, false, {}},
+                               {QStringLiteral("Title"), 3650, true, false, {}},
+                               {QStringLiteral("Duration"), 350, true, false, minutesFormat(QString())},
+                               {QStringLiteral("Header"), 0, false, false, {}}});
+    dbgAdditional->setRowHeightTwips(0);
+    dbgAdditional->setRowHeightTwips(dbgAdditional->rowHeightTwips() * 2);
+    showLessonTime();
+    LoadDetails();
+}
+
+void PlanX::showLessonTime() {
+    lblTime->setText(GetLessonTime(CurrentLesson.LessonPlanID) + QStringLiteral(" minutes"));
+}
+
+// The plan as text: each resource's title in bold with its minutes at a tab stop and its description
+// below; a heading is a bold line of its own. A Null title reads as empty, a Null header as no heading.
+void PlanX::LoadDetails() {
+    rt::RichTextBox& pane = *rtbDetails;
+    const auto toEnd = [&pane] { pane.setSelStart(int(pane.text().size())); };
+    pane.setSelection(0, int(pane.text().size()));
+    pane.setSelText(QString());
+    rt::Recordset rows = datResources.clone();
+    if (rows.recordCount() != 0) {
+        for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
+            const QString title = rows.field("Title").isNull() ? QString() : rows.field("Title").toString();
+            const rt::Value duration = rows.field("Duration");
+            const double minutes = duration.isNull() ? 0 : double(qint64(rt::Val(duration.toString())));
+            const QString descript =
+                rows.field("Descript").isNull() ? QString() : rows.field("Descript").toString();
+            const rt::Value header = rows.field("Header");
+            pane.setSelTabs({8150});
+            toEnd();
+            pane.setSelBold(true);
+            if (!header.isNull() && header.toBool()) {
+                pane.setSelText(title + QStringLiteral("\r\n"));
+                continue;
+            }
+            pane.setSelText(title);
+            pane.setSelBold(false);
+            toEnd();
+            pane.setSelText(minutes < 0 ? QStringLiteral("\r\n")
+                                        : u'\t' + minutesText(minutes, {}) + QStringLiteral(" mins.\r\n"));
+            toEnd();
+            pane.setSelIndent(0);
+            toEnd();
+            pane.setSelText(descript + QStringLiteral("\r\n\r\n"));
+        }
+    }
+    pane.setSelStart(1);
+    pane.setSelLength(0);
+}
+
+void PlanX::EvalRResourceButtons(qint32& resourceID) {
+    const ResourceRecord res = resourceDetails(resourceID);
+    cmdView[0]->setEnabled(hasText(res.PDFFile));
+    cmdDescription->setEnabled(hasText(res.Descript));
+}
+
+void PlanX::evalMoveButtons() {
+    const bool rows = LessonGridClone.recordCount() != 0;
+    const int bookmark = datResources.bookmark();
+    cmdUp->setEnabled(rows && bookmark != LessonFirstBookmark);
+    cmdDown->setEnabled(rows && bookmark != LessonLastBookmark);
+}
+
+void PlanX::dbgResources_GotFocus() {
+    dbgAdditional->setMarqueeStyle(rt::MarqueeStyle::NoMarquee);
+    dbgResources->setMarqueeStyle(rt::MarqueeStyle::HighlightRow);
+    const bool atRow = !datResources.bof() && !datResources.eof();
+    cmdLeft->setEnabled(false);
+    cmdRight->setEnabled(atRow);
+    evalMoveButtons();
+    cmdView[0]->setEnabled(false);
+    cmdView[1]->setEnabled(atRow &&
+                           hasText(resourceDetails(datResources.field("ResourceID").toInt32()).PDFFile));
+    cmdDescription->setEnabled(false);
+    mnuEditPasteText->setEnabled(false);
+}
+
+void PlanX::dbgResources_RowColChange() {
+    if (datResources.bof() || datResources.eof()) return;
+    try {
+        evalMoveButtons();
+        cmdView[0]->setEnabled(false);
+        const ResourceRecord res = resourceDetails(datResources.field("ResourceID").toInt32());
+        cmdView[1]->setEnabled(hasText(res.PDFFile));
+        cmdDescription->setEnabled(hasText(res.Descript));
+    } catch (const rt::RuntimeError&) {
+        // The buttons keep the states set so far.
+    }
+}
+
+void PlanX::dbgAdditional_GotFocus() {
+    try {
+        dbgResources->setMarqueeStyle(rt::MarqueeStyle::NoMarquee);
+        dbgAdditional->setMarqueeStyle(rt::MarqueeStyle::HighlightRow);
+        cmdLeft->setEnabled(!datAdditional.bof() && !datAdditional.eof());
+        for (QPushButton* b : {cmdRight, cmdUp, cmdDown, cmdView[0], cmdView[1], cmdDescription})
+            b->setEnabled(false);
+        mnuEditPasteText->setEnabled(false);
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void PlanX::dbgAdditional_RowColChange() {
+    if (datAdditional.bof() || datAdditional.eof()) return;
+    try {
+        qint32 id = datAdditional.field("ResourceID").toInt32();
+        EvalRResourceButtons(id);
+    } catch (const rt::RuntimeError&) {
+    }
+}
+
+void PlanX::grid_LostFocus(rt::BoundGrid* grid) {
+    LastResourceControl = grid;
+    mnuEditPasteText->setEnabled(true);
+}
+
+// Only digits, Backspace and Escape reach the minutes; a minus sign cannot be typed.
+void PlanX::dbgResources_KeyPress(rt::Args& keyAscii) {
+    const QChar typed = QChar(keyAscii[0].toInt16()).toUpper();
+    const qint16 key = typed.unicode();
+    keyAscii[0] = rt::Value::integer(key == 8 || key == 27 || typed.isDigit() ? key : qint16(0));
+}
+
+void PlanX::dbgResources_BeforeColEdit(int column, qint16 keyAscii, bool& cancel) {
+    const bool minutes = dbgResources->columns().value(column).field == QStringLiteral("Duration");
+    if (minutes && (keyAscii == 8 || keyAscii == 13 || (keyAscii >= '0' && keyAscii <= '9'))) {
+        dbgResources->setMarqueeStyle(rt::MarqueeStyle::FloatingEditor);
+        cancel = false;
+    } else {
+        cancel = true;
+    }
+}
+
+// An emptied cell or one of 0 becomes 0; more minutes than the field holds are refused and the old
+// value kept.
+void PlanX::dbgResources_AfterColEdit(int column) {
+    if (column != 2) return;
+    const double minutes = rt::Val(dbgResources->currentCellText());
+    if (minutes <= 0) {
+        dbgResources->setCurrentCellText(QStringLiteral("0"));
+    } else if (minutes > kMostMinutes) {
+        const rt::Value old = datResources.field("Duration");
+        dbgResources->setCurrentCellText(old.isNull() ? QString() : old.toString());
+        planner_.platform.msg.show({QStringLiteral("Enter the minutes as a number from 0 to 32767."),
+                                    CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Exclamation});
+    }
+}
+
+void PlanX::dbgResources_AfterUpdate() {
+    dbgResources->setMarqueeStyle(rt::MarqueeStyle::HighlightRow);
+    showLessonTime();
+}
+
+// The tab control's focus events are those of the whole control: moving between its pages and tabs
+// is neither.
+void PlanX::followTabObjectFocus(QWidget* old, QWidget* now) {
+    if (!tabObject || !now) return;
+    const bool wasIn = within(tabObject, old), isIn = within(tabObject, now);
+    if (wasIn && !isIn) runHandler([this] { tabObject_LostFocus(); });
+    if (!wasIn && isIn) runHandler([this] { tabObject_GotFocus(); });
+}
+
+void PlanX::tabObject_GotFocus() {
+    LastTextControl = tabObject;
+    for (QAction* item : {mnuEditCopyText, mnuEditCutText, mnuEditPasteText}) item->setEnabled(true);
+}
+
+void PlanX::tabObject_LostFocus() {
+    if (ClassFilePath.isEmpty()) return;
+    ReadObjectiveTabs(CurrentLesson);
+    UpdateLessonObjectives(CurrentLesson);
+    for (QAction* item : {mnuEditCopyText, mnuEditCutText, mnuEditPasteText}) item->setEnabled(false);
+    LastTextControl = tabObject;
+}
+
+// Ctrl+V is no paste into the lesson grid; elsewhere the Edit menu's paste learns that it was typed.
+bool PlanX::Form_KeyPress(qint16& keyAscii) {
+    if (keyAscii == 22) {
+        if (within(dbgResources, QApplication::focusWidget()))
+            keyAscii = 0;
+        else
+            CtrlVTyped = true;
+    } else {
+        CtrlVTyped = false;
+    }
+    return keyAscii == 0;
+}
+
+bool PlanX::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* target = static_cast<QWidget*>(watched);
+    // Each key reaches the filter once, at the widget it is sent to.
+    if (target->window() != this || target != QApplication::focusWidget()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text().isEmpty() && !(key->modifiers() & Qt::ControlModifier)) return false;
+    qint16 keyAscii =
+        key->modifiers() & Qt::ControlModifier && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z
+            ? qint16(key->key() - Qt::Key_A + 1)
+            : qint16(key->text().isEmpty() ? 0 : key->text().at(0).unicode());
+    if (keyAscii == 0) return false;
+    return Form_KeyPress(keyAscii);
+}
