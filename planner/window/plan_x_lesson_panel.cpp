@@ -124,6 +124,8 @@ void PlanX::makeObjectiveTabs() {
                         .create(QStringLiteral("CVTab.ctlTab"), picSummary);
         tabObject->setObjectName(QStringLiteral("tabObject"));
         place(tabObject, 0, 2925, 4605, 2265);
+        // The teacher types the plan's objectives into its pages.
+        rt::let(*tabObject, ctlTabId::TEditable, rt::Value::boolean(true));
         connect(
             tabObject, &rt::Control::raised, this,
             [this](int event, rt::Args&) {
