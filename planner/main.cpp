@@ -8,6 +8,7 @@
 #include "runtime/ui/qt_common_dialog.h"
 #include "runtime/ui/qt_cursor.h"
 #include "runtime/ui/qt_message_box.h"
+#include "runtime/ui/qt_printers.h"
 #include "runtime/ui/single_instance.h"
 #include "runtime/ui/window_report.h"
 
@@ -26,9 +27,10 @@ int main(int argc, char** argv) {
     rt::QtClipboard clipboard;
     rt::LinuxShell shell;
     rt::QtPdfReader pdf;
+    rt::QtPrinters printers;
     rt::QtEventLoop loop;
     rt::QtCursor cursor;
-    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
+    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
     QtPlannerDialogs plannerDialogs(platform);
     // The databases are closed and every setting is written by then: nothing else runs.
     Planner planner{platform, plannerDialogs, nullptr, [] {

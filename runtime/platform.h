@@ -6,6 +6,7 @@
 #include "event_loop.h"
 #include "message_box.h"
 #include "pdf/pdf_reader.h"
+#include "printers.h"
 #include "settings.h"
 #include "shell/shell.h"
 
@@ -20,6 +21,7 @@ struct Platform {
     Clipboard& clipboard;
     Shell& shell;
     PdfReader& pdf;
+    Printers& printers;
     EventLoop& loop;
     Cursor& cursor;
 };

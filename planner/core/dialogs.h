@@ -63,6 +63,20 @@ public:
     virtual qint16 Result() const = 0;
 };
 
+// What to print: the current day's lesson plan, its week or its month.
+class PrintOptionsDialog {
+public:
+    virtual ~PrintOptionsDialog() = default;
+    virtual void showModal() = 0;
+    // 1 OK, 2 Cancel.
+    virtual qint16 Result() const = 0;
+    // 0 the day's lesson plan, 1 the week view, 2 the month view.
+    virtual qint16 PrintChoice() const = 0;
+    // The value of chkResources(index): 1 checked, 0 not. 0 the day's printable resources, 1 every
+    // lesson plan of the week, 2 every lesson plan of the month.
+    virtual qint16 chkResourcesValue(int index) const = 0;
+};
+
 // The "Schedule Lessons" wizard. It writes nothing: OK fills BlockedDays and LessonQueue and hides it,
 // and its caller reads the choices below before it destroys the wizard.
 class ScheduleDialog {
@@ -93,5 +107,6 @@ public:
     virtual std::unique_ptr<DeleteLessonDialog> createDeleteLesson() = 0;
     virtual std::unique_ptr<MoveDayDialog> createMoveDay() = 0;
     virtual std::unique_ptr<LanguageDialog> createLanguage() = 0;
+    virtual std::unique_ptr<PrintOptionsDialog> createPrintOptions() = 0;
     virtual std::unique_ptr<ScheduleDialog> createSchedule() = 0;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/cursor.h"
+
 #include <QtGlobal>
 
 // The main window's public procedures, through which start-up, class-file handling, the school-day
@@ -24,4 +26,8 @@ public:
     // The focus moves that start-up makes: to the Make Lesson Plans button, to the lesson grid.
     virtual void FocusScheduleLessons() = 0;
     virtual void FocusLessonGrid() = 0;
+
+    // The window's own Enabled and MousePointer, which printing sets around each job.
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual void SetMousePointer(rt::Pointer pointer) = 0;
 };

@@ -55,6 +55,10 @@ PrintOptions::PrintOptions(rt::MessageBox& msg, rt::CommonDialog& CommonDialog1,
     }
 }
 
+qint16 PrintOptions::chkResourcesValue(int index) const {
+    return chkResources_.at(size_t(index))->isChecked() ? 1 : 0;
+}
+
 void PrintOptions::opPrint_Click(int index) {
     PrintChoice_ = static_cast<qint16>(index);
     for (int i = 0; i < 3; ++i) {

@@ -8,6 +8,7 @@
 #include "move_day.h"
 #include "new_class.h"
 #include "open_app.h"
+#include "print_options.h"
 #include "runtime/platform.h"
 #include "schedule.h"
 #include "special.h"
@@ -41,6 +42,10 @@ std::unique_ptr<MoveDayDialog> QtPlannerDialogs::createMoveDay() {
 
 std::unique_ptr<LanguageDialog> QtPlannerDialogs::createLanguage() {
     return std::make_unique<Language>();
+}
+
+std::unique_ptr<PrintOptionsDialog> QtPlannerDialogs::createPrintOptions() {
+    return std::make_unique<PrintOptions>(platform_.msg, platform_.dialogs);
 }
 
 std::unique_ptr<ScheduleDialog> QtPlannerDialogs::createSchedule() {

@@ -18,6 +18,7 @@ public:
     std::unique_ptr<DeleteLessonDialog> createDeleteLesson() override;
     std::unique_ptr<MoveDayDialog> createMoveDay() override;
     std::unique_ptr<LanguageDialog> createLanguage() override;
+    std::unique_ptr<PrintOptionsDialog> createPrintOptions() override;
     std::unique_ptr<ScheduleDialog> createSchedule() override;
 
 private:

@@ -3,10 +3,12 @@
 #include "planner/core/main_window.h"
 #include "planner/data/records.h"
 #include "runtime/outside/grid/bound_grid.h"
+#include "runtime/report/report_engine.h"
 
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -37,6 +39,9 @@ public:
     void EnableForm() override;
     void FocusScheduleLessons() override;
     void FocusLessonGrid() override;
+    // The window's own Enabled and MousePointer, which printing sets around each job.
+    void SetEnabled(bool enabled) override;
+    void SetMousePointer(rt::Pointer pointer) override;
 
     // Menus (plan_x_menus.cpp).
     void LoadMRUs() override;
@@ -93,6 +98,8 @@ public:
     void ReadObjectiveTabs(LessonPlanRecord& rec);
     // The one commit step: with a class open and objectives typed, they are written to the current plan.
     void CommitObjectives();
+    // The report control that File > Print prints with; tests may put a recording one in its place.
+    std::unique_ptr<rt::ReportEngine> CrystalReport1;
 
     // The menu bar: each top menu by its item (its title), each item by name.
     QAction *mnuFile, *mnuEdit, *mnuView, *mnuHelp;

@@ -6,6 +6,7 @@
 #include "planner/dialogs/dialog_controls.h"
 #include "runtime/com/twips.h"
 #include "runtime/outside/tree/outside_tree.h"
+#include "runtime/report/own_report_engine.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -37,7 +38,8 @@ QTabBar* tabStrip(QWidget* parent, const char* name) {
 
 } // namespace
 
-PlanX::PlanX(Planner& planner) : planner_(planner) {
+PlanX::PlanX(Planner& planner)
+    : CrystalReport1(std::make_unique<rt::OwnReportEngine>(planner.platform.printers)), planner_(planner) {
     setObjectName(QStringLiteral("PlanX"));
     makeFrame();
     makeMenus();

@@ -129,6 +129,14 @@ bool PlanX::formEnabled() const {
     return centralWidget()->isEnabled();
 }
 
+void PlanX::SetEnabled(bool enabled) {
+    setFormEnabled(enabled);
+}
+
+void PlanX::SetMousePointer(rt::Pointer pointer) {
+    planner_.platform.cursor.setPointer(this, pointer);
+}
+
 void PlanX::DisableForm() {
     setFormEnabled(false);
     for (QAction* menu : {mnuFile, mnuEdit, mnuView, mnuHelp}) menu->setEnabled(false);

@@ -1,12 +1,12 @@
 #include "qt_common_dialog.h"
 
+#include "qt_printers.h"
 #include "session_printer.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
-#include <QPrinterInfo>
 
 namespace rt {
 
@@ -61,7 +61,7 @@ FileDialogResult QtCommonDialog::showSave(const FileDialogRequest& request) {
 }
 
 PrinterSetup QtCommonDialog::showPrinter(const QString& title, quint32 flags) {
-    if (QPrinterInfo::defaultPrinter().isNull()) return PrinterSetup::NoDefaultPrinter;
+    if (!QtPrinters().hasDefault()) return PrinterSetup::NoDefaultPrinter;
     QPrintDialog dialog(&sessionPrinter(), QApplication::activeWindow());
     dialog.setWindowTitle(title);
     if (flags & cdl::PrinterNoSelection) dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

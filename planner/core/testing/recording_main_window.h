@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <functional>
 
-// Records the main window's procedures in the order they are called ("ChangeCurrentDate 46391").
+// Records the main window's procedures in the order they are called ("ChangeCurrentDate 46391"), and
+// keeps its enabled state and mouse pointer.
 class RecordingMainWindow : public MainWindow {
 public:
     void ShowNoView() override { note("ShowNoView"); }
@@ -22,8 +23,18 @@ public:
     void LoadMRUs() override { note("LoadMRUs"); }
     void FocusScheduleLessons() override { note("FocusScheduleLessons"); }
     void FocusLessonGrid() override { note("FocusLessonGrid"); }
+    void SetEnabled(bool e) override {
+        enabled = e;
+        note(e ? QStringLiteral("Enabled True") : QStringLiteral("Enabled False"));
+    }
+    void SetMousePointer(rt::Pointer p) override {
+        mousePointer = p;
+        note(QStringLiteral("MousePointer %1").arg(int(p)));
+    }
 
     QStringList calls;
+    bool enabled = true;
+    rt::Pointer mousePointer = rt::Pointer::Default;
     // Runs at every call, after it is noted (a test may look at the program's state then).
     std::function<void(const QString&)> onCall;
 

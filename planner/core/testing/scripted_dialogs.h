@@ -4,6 +4,7 @@
 #include "planner/core/school_days.h"
 
 #include <QStringList>
+#include <array>
 #include <deque>
 #include <functional>
 
@@ -15,6 +16,11 @@ public:
         qint16 afterGetFileName = 2; // Result after the save dialog (0: cancelled)
         QString fileName;
         QString teacher, subject, period, comments;
+    };
+    struct PrintOptionsScript {
+        qint16 result = 1; // OK
+        qint16 choice = 0;
+        std::array<qint16, 3> resources{};
     };
     // The wizard's answer; OK (0 or 1) fills BlockedDays and LessonQueue as the wizard does.
     struct ScheduleScript {
@@ -52,6 +58,10 @@ public:
         log << "Language";
         return std::make_unique<Language>(next(languageResults), resourceTitles);
     }
+    std::unique_ptr<PrintOptionsDialog> createPrintOptions() override {
+        log << "PrintOptions";
+        return std::make_unique<ChosenPrint>(printOptions);
+    }
     std::unique_ptr<ScheduleDialog> createSchedule() override {
         log << "Schedule";
         return std::make_unique<Schedule>(schedule);
@@ -59,6 +69,7 @@ public:
 
     QStringList log;
     qint16 openAppResult = 0;
+    PrintOptionsScript printOptions;
     NewClassScript newClass;
     ScheduleScript schedule;
     std::function<void()> onSpecial;
@@ -112,6 +123,14 @@ private:
         qint16 Result() const override { return r; }
         qint16 r;
         QList<qint32>& dates;
+    };
+    struct ChosenPrint : PrintOptionsDialog {
+        explicit ChosenPrint(PrintOptionsScript s) : s(s) {}
+        void showModal() override {}
+        qint16 Result() const override { return s.result; }
+        qint16 PrintChoice() const override { return s.choice; }
+        qint16 chkResourcesValue(int index) const override { return s.resources.at(size_t(index)); }
+        PrintOptionsScript s;
     };
     struct Schedule : ScheduleDialog {
         explicit Schedule(ScheduleScript s) : s(std::move(s)) {}

@@ -186,7 +186,7 @@ public:
 
 TEST_F(ResourceDocuments, TheCdPromptRepeatsUntilTheDocumentIsThereOrCancel) {
     CdDrive drive;
-    rt::Platform withDrive{drive, settings, dialogs, clipboard, shell, pdf, loop, cursor};
+    rt::Platform withDrive{drive, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
     Planner onDrive{withDrive, plannerDialogs, nullptr, {}};
     const QString cd = path("cd/");
     installDocumentsIn(cd);

@@ -43,7 +43,7 @@ protected:
     const QString printed = path("printed.pdf");
     ResourceRecord res;
     rt::QtPdfReader reader;
-    rt::Platform viewing{msg, settings, dialogs, clipboard, shell, reader, loop, cursor};
+    rt::Platform viewing{msg, settings, dialogs, clipboard, shell, reader, printers, loop, cursor};
     ScriptedDialogs plannerDialogs;
     Planner planner{viewing, plannerDialogs, nullptr, {}};
 };

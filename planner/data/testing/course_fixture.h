@@ -2,6 +2,7 @@
 
 #include "runtime/platform.h"
 #include "runtime/testing/counting_event_loop.h"
+#include "runtime/testing/fake_printers.h"
 #include "runtime/testing/memory_clipboard.h"
 #include "runtime/testing/memory_settings.h"
 #include "runtime/testing/recording_cursor.h"
@@ -37,7 +38,8 @@ protected:
     rt::MemoryClipboard clipboard;
     rt::ScriptedShell shell;
     rt::RecordingPdfReader pdf;
+    rt::FakePrinters printers;
     rt::CountingEventLoop loop;
     rt::RecordingCursor cursor;
-    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, loop, cursor};
+    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
 };

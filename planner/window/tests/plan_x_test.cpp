@@ -11,6 +11,7 @@
 #include "runtime/com/control.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/strings.h"
+#include "runtime/testing/recording_report_engine.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
 
@@ -479,6 +480,28 @@ TEST_F(MainWindowTest, AnErrorInAHandlerIsShownAndTheWindowStaysUsable) {
         << msg.shown[0].text.toStdString();
     EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(window->mnuFile->isEnabled());
+    EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
+}
+
+TEST_F(MainWindowTest, FilePrintPrintsWithTheWindowsReportControlWhileTheWindowIsDisabled) {
+    open();
+    auto* report = new rt::RecordingReportEngine;
+    window->CrystalReport1.reset(report);
+    report->statusSequence = {0, 1};
+    bool busyWhileWaiting = false;
+    loop.actionAt = loop.count + 1;
+    loop.action = [&] {
+        busyWhileWaiting = !window->centralWidget()->isEnabled() && !window->menuBar()->isEnabled() &&
+                           cursor.pointer(window.get()) == rt::Pointer::Hourglass;
+    };
+    plannerDialogs.printOptions = {1, 0, {}};
+    window->mnuFilePrint->trigger();
+    ASSERT_EQ(report->starts.size(), 1);
+    EXPECT_EQ(report->starts[0].formula,
+              "{LessonPlans.LessonPlanID}=" + QString::number(CurrentLesson.LessonPlanID));
+    EXPECT_TRUE(busyWhileWaiting);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
 }
 
