@@ -168,7 +168,7 @@ private:
     void InitGrids();
     void connectLessonPanel();
     bool Form_KeyPress(qint16& keyAscii);
-    void followTabObjectFocus(QWidget* old, QWidget* now);
+    void followTextFocus(QWidget* old, QWidget* now);
     void cmdLeft_Click();
     void cmdRight_Click();
     void cmdUp_Click();

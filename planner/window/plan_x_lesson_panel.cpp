@@ -192,8 +192,7 @@ void PlanX::connectLessonPanel() {
         planner_.platform.msg.show(
             {e.description, CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Exclamation});
     });
-    connect(rtbDetails, &rt::RichTextBox::gotFocus, this, [this] { LastTextControl = rtbDetails; });
-    connect(qApp, &QApplication::focusChanged, this, &PlanX::followTabObjectFocus);
+    connect(qApp, &QApplication::focusChanged, this, &PlanX::followTextFocus);
     qApp->installEventFilter(this);
 }
 
@@ -387,13 +386,14 @@ void PlanX::dbgResources_AfterUpdate() {
     showLessonTime();
 }
 
-// The tab control's focus events are those of the whole control: moving between its pages and tabs
-// is neither.
-void PlanX::followTabObjectFocus(QWidget* old, QWidget* now) {
-    if (!tabObject || !now) return;
+// The text controls' focus events, the old control's loss before the new one's gain. The tab control's
+// are those of the whole control: moving between its pages and tabs is neither.
+void PlanX::followTextFocus(QWidget* old, QWidget* now) {
+    if (!now) return;
     const bool wasIn = within(tabObject, old), isIn = within(tabObject, now);
     if (wasIn && !isIn) runHandler([this] { tabObject_LostFocus(); });
     if (!wasIn && isIn) runHandler([this] { tabObject_GotFocus(); });
+    if (now == rtbDetails) LastTextControl = rtbDetails;
 }
 
 void PlanX::tabObject_GotFocus() {

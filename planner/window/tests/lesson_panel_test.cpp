@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextCursor>
@@ -40,15 +41,19 @@ protected:
         window = std::make_unique<PlanX>(planner);
         planner.window = window.get();
         file = classFixture("sample1.lkc");
-        OpenClassFile(planner, file);
-        ASSERT_EQ(ClassFilePath, file);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        openClass();
+        msg.shown.clear();
+    }
+
+    void openClass() {
+        OpenClassFile(planner, file);
+        ASSERT_EQ(ClassFilePath, file);
         // The day view, as showing it enables it.
         window->picDayView->setEnabled(true);
         window->picDayView->raise();
-        msg.shown.clear();
     }
     void TearDown() override {
         window.reset();
@@ -107,6 +112,25 @@ protected:
                 QTest::keyClick(target, Qt::Key(key));
             QCoreApplication::processEvents();
         }
+    }
+
+    // The first tab's page, found by its text.
+    QTextEdit* firstPage() {
+        rt::call(*window->tabObject, ctlTabId::SetText, {rt::Value::integer(1), QStringLiteral("first")});
+        QTextEdit* first = nullptr;
+        for (QTextEdit* page : window->tabObject->findChildren<QTextEdit*>())
+            if (page->toPlainText() == "first") first = page;
+        if (first) first->clear();
+        window->ObjectivesDirty = false;
+        return first;
+    }
+
+    // The first objective of the 4th's plan as the class file holds it.
+    QString storedObjective1() const {
+        rt::Database classFile = rt::DBEngine::instance().workspace().openDatabase(file);
+        return classFile.openSql("SELECT Objective1 FROM LessonPlans WHERE LessonPlanID=1")
+            .field(0)
+            .toString();
     }
 
     QStringList texts() const {
@@ -352,24 +376,77 @@ TEST_F(LessonPanelTest, ObjectivesAreReadFromTheTabsTheCourseHas) {
     }
 }
 
-TEST_F(LessonPanelTest, ObjectivesTypedIntoATabReachTheClassFileAtExit) {
+// A menu command does not move the focus: what was typed into a tab is committed first.
+TEST_F(LessonPanelTest, ObjectivesTypedIntoATabReachTheClassFileAtExitCloseAndPrint) {
+    plannerDialogs.printOptions.result = 2;
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"File > Exit", [&] { window->mnuFileExit->trigger(); }},
+        {"close box", [&] { window->close(); }},
+        {"File > Print", [&] { window->mnuFilePrint->trigger(); }},
+    };
+    for (const auto& [way, act] : ways) {
+        if (!ClassTablesAttached) openClass();
+        showDay(4);
+        QTextEdit* page = firstPage();
+        ASSERT_NE(page, nullptr);
+        QTest::keyClicks(page, way);
+        EXPECT_TRUE(window->ObjectivesDirty) << way;
+        act();
+        EXPECT_FALSE(window->ObjectivesDirty) << way;
+        EXPECT_EQ(storedObjective1(), way);
+    }
+}
+
+// The tab control's focus is that of the whole control: moving between its pages is no focus change;
+// leaving it writes the objectives into the plan.
+TEST_F(LessonPanelTest, LeavingTheTabsWritesTheObjectives) {
     showDay(4);
-    window->InitTabs();
-    // The first tab's page, found by its text.
-    rt::call(*window->tabObject, ctlTabId::SetText, {rt::Value::integer(1), QStringLiteral("first")});
-    QTextEdit* first = nullptr;
-    for (QTextEdit* page : window->tabObject->findChildren<QTextEdit*>())
-        if (page->toPlainText() == "first") first = page;
-    ASSERT_NE(first, nullptr);
-    first->clear();
-    window->ObjectivesDirty = false;
-    QTest::keyClicks(first, "Draw a cloud");
-    EXPECT_TRUE(window->ObjectivesDirty);
-    window->mnuFileExit->trigger();
-    EXPECT_FALSE(window->ObjectivesDirty);
-    rt::Database classFile = rt::DBEngine::instance().workspace().openDatabase(file);
-    rt::Recordset rs = classFile.openSql("SELECT Objective1 FROM LessonPlans WHERE LessonPlanID=1");
-    EXPECT_EQ(rs.field(0).toString(), "Draw a cloud");
+    QTextEdit* page = firstPage();
+    ASSERT_NE(page, nullptr);
+    page->setFocus();
+    EXPECT_EQ(window->LastTextControl, window->tabObject);
+    for (QAction* item : {window->mnuEditCopyText, window->mnuEditCutText, window->mnuEditPasteText})
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    const QString before = storedObjective1();
+    QTest::keyClicks(page, "Wind");
+    for (QTextEdit* other : window->tabObject->findChildren<QTextEdit*>())
+        if (other != page && other->isVisible()) other->setFocus();
+    EXPECT_TRUE(window->mnuEditCopyText->isEnabled());
+    EXPECT_EQ(storedObjective1(), before);
+    window->rtbDetails->setFocus();
+    EXPECT_EQ(storedObjective1(), "Wind");
+    EXPECT_FALSE(window->mnuEditCopyText->isEnabled());
+    EXPECT_EQ(window->LastTextControl, window->rtbDetails);
+}
+
+// Each look-up starts from a fresh record: the teacher's own resource after a row with a document
+// shows empty details, not that row's.
+TEST_F(LessonPanelTest, TheDetailsDialogShowsTheResourceOfTheLastResourceControl) {
+    showDay(5);
+    QStringList shown;
+    const auto read = [&shown](QWidget& dialog) {
+        shown << QStringList{control<QLineEdit>(dialog, "txtTitle")->text(),
+                             control<QLineEdit>(dialog, "txtTime")->text(),
+                             control<QLineEdit>(dialog, "txtType")->text(),
+                             control<QPlainTextEdit>(dialog, "txtDescription")->toPlainText()}
+                     .join('|');
+        click("cmdOK")(dialog);
+    };
+    ModalDriver driver;
+    driver.then(read).then(read).then(read);
+    selectRow(window->dbgAdditional, 1);
+    window->LastResourceControl = window->dbgAdditional;
+    emit window->cmdDescription->clicked();
+    selectRow(window->dbgResources, 2);
+    window->LastResourceControl = window->dbgResources;
+    emit window->cmdDescription->clicked();
+    selectRow(window->dbgResources, 3);
+    emit window->cmdDescription->clicked();
+    EXPECT_TRUE(driver.done());
+    EXPECT_EQ(shown.value(0).section('|', 0, 1), "Extra: Air Cannon|15");
+    EXPECT_TRUE(shown.value(0).endsWith("|A box with a hole shoots rings of air."));
+    EXPECT_EQ(shown.value(1).section('|', 0, 1), "Wind Quiz|10");
+    EXPECT_EQ(shown.value(2), "|00||");
 }
 
 TEST_F(LessonPanelTest, ANewResourceWithoutMinutesIsStoredWithZeroAndTypeZero) {
