@@ -34,6 +34,28 @@ void place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(toPx(left), toPx(top), toPx(width), toPx(height));
 }
 
+QPushButton* button(QWidget* parent, const char* name, const char* caption, int index = -1) {
+    auto* b = designed<QPushButton>(parent, name);
+    b->setText(QLatin1String(caption));
+    if (index >= 0) b->setProperty("Index", index); // an element of a control array
+    return b;
+}
+
+// Controls side by side at a place of the view, each as wide as its text; the first takes the spare
+// width, or, given as none, leaves it empty on the left.
+void controlRow(QWidget* parent, int left, int top, int width, std::initializer_list<QWidget*> controls) {
+    auto* strip = new QWidget(parent);
+    place(strip, left, top, width, 420);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* w : controls) {
+        if (w)
+            row->addWidget(w, row->count() == 0 ? 1 : 0);
+        else
+            row->addStretch();
+    }
+}
+
 // Minutes in two digits; a value below 0 (a course resource without minutes) shows `belowZero`.
 QString minutesText(double minutes, const QString& belowZero) {
     return minutes < 0 ? belowZero : QStringLiteral("%1").arg(qint64(minutes), 2, 10, QChar(u'0'));
@@ -72,17 +94,9 @@ void PlanX::makeLessonPanel() {
     dbgResources = designed<rt::BoundGrid>(picSummary, "dbgResources");
     place(dbgResources, 0, 0, 4605, 2445);
     lblTime = designed<QLabel>(picSummary, "lblTime");
-    cmdView[1] = designed<QPushButton>(picSummary, "cmdView");
-    cmdView[1]->setText(QStringLiteral("View"));
-    cmdNewResource = designed<QPushButton>(picSummary, "cmdNewResource");
-    cmdNewResource->setText(QStringLiteral("New Resource"));
-    auto* timeRow = new QWidget(picSummary);
-    place(timeRow, 0, 2475, 4605, 420);
-    auto* row = new QHBoxLayout(timeRow);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(lblTime, 1);
-    row->addWidget(cmdView[1]);
-    row->addWidget(cmdNewResource);
+    cmdView[1] = button(picSummary, "cmdView", "View", 1);
+    cmdNewResource = button(picSummary, "cmdNewResource", "New Resource");
+    controlRow(picSummary, 0, 2475, 4605, {lblTime, cmdView[1], cmdNewResource});
 
     picDetails = designed<QWidget>(picDayView, "picDetails");
     place(picDetails, 45, 405, 4605, 5190);
@@ -94,17 +108,9 @@ void PlanX::makeLessonPanel() {
     // The browser lies on the trees' place; the resource tab's pages switch between them.
     dbgAdditional = designed<rt::BoundGrid>(picDayView, "dbgAdditional");
     place(dbgAdditional, 5055, 405, 4410, 4800);
-    cmdView[0] = designed<QPushButton>(picDayView, "cmdView");
-    cmdView[0]->setText(QStringLiteral("View"));
-    cmdDescription = designed<QPushButton>(picDayView, "cmdDescription");
-    cmdDescription->setText(QStringLiteral("Description"));
-    auto* browserButtons = new QWidget(picDayView);
-    place(browserButtons, 5055, 5640, 4410, 420);
-    auto* buttonRow = new QHBoxLayout(browserButtons);
-    buttonRow->setContentsMargins(0, 0, 0, 0);
-    buttonRow->addStretch();
-    buttonRow->addWidget(cmdView[0]);
-    buttonRow->addWidget(cmdDescription);
+    cmdView[0] = button(picDayView, "cmdView", "View", 0);
+    cmdDescription = button(picDayView, "cmdDescription", "Description");
+    controlRow(picDayView, 5055, 5640, 4410, {nullptr, cmdView[0], cmdDescription});
 
     for (QPushButton* b : {cmdLeft, cmdRight, cmdUp, cmdDown, cmdView[0], cmdView[1], cmdDescription})
         b->setEnabled(false);

@@ -6,13 +6,14 @@
 #include "planner/data/testing/query_rows.h"
 #include "planner/dialogs/tests/modal_driver.h"
 #include "planner/window/plan_x.h"
-#include "planner/window/tests/tab_control_registration.h"
+#include "planner/window/tests/main_window_fixture.h"
 #include "runtime/clock.h"
 #include "runtime/com/control.h"
 #include "runtime/dao/engine.h"
 #include "runtime/outside/grid/grid_model.h"
 #include "runtime/outside/richtext/rich_text_box.h"
 #include "runtime/testing/test_dates.h"
+#include "runtime/testing/typed_keys.h"
 #include "shared/course_settings.h"
 
 #include <QApplication>
@@ -29,17 +30,10 @@ namespace {
 // The main window on a copy of sample1.lkc, shown offscreen so that focus moves raise their events.
 // January 2027: the 4th holds three resources (one of the teacher's own), the 5th a heading and two
 // rows of one sort order, the 6th none, the 11th every resource of its course lesson.
-class LessonPanelTest : public CourseFixture {
+class LessonPanelTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        CourseFixture::SetUp();
-        rt::setToday(rt::day(2027, 1, 13));
-        ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
-        ClassFilePath.clear();
-        CurrentLesson = {};
-        ASSERT_TRUE(RegisterTabControl(settings, path("components.ini"), CVTAB_OCX));
-        window = std::make_unique<PlanX>(planner);
-        planner.window = window.get();
+        MainWindowFixture::SetUp();
         file = classFixture("sample1.lkc");
         window->show();
         window->activateWindow();
@@ -101,19 +95,6 @@ protected:
         grid->setCurrentIndex(grid->model()->index(row, column));
     }
 
-    // Keys to whatever has the focus: the grid, or its cell editor once one is open.
-    void type(const QList<int>& keys) {
-        for (int key : keys) {
-            QWidget* target = QApplication::focusWidget();
-            ASSERT_NE(target, nullptr);
-            if (key >= 0x20 && key < 0x7f)
-                QTest::keyClick(target, char(key));
-            else
-                QTest::keyClick(target, Qt::Key(key));
-            QCoreApplication::processEvents();
-        }
-    }
-
     // The first tab's page, found by its text.
     QTextEdit* firstPage() {
         rt::call(*window->tabObject, ctlTabId::SetText, {rt::Value::integer(1), QStringLiteral("first")});
@@ -133,21 +114,12 @@ protected:
             .toString();
     }
 
-    QStringList texts() const {
-        QStringList out;
-        for (const rt::MbRequest& r : msg.shown) out << r.text;
-        return out;
-    }
-
     bool boldAt(const QString& text) const {
         const QTextCursor found = window->rtbDetails->document()->find(text);
         EXPECT_FALSE(found.isNull()) << text.toStdString();
         return found.charFormat().fontWeight() >= QFont::Bold;
     }
 
-    ScriptedDialogs plannerDialogs;
-    Planner planner{platform, plannerDialogs, nullptr, [] {}};
-    std::unique_ptr<PlanX> window;
     QString file;
 };
 
@@ -229,7 +201,7 @@ TEST_F(LessonPanelTest, MinutesTypedIntoTheLessonGrid) {
         msg.shown.clear();
         showDay(4);
         selectRow(window->dbgResources, 0, 2);
-        type(c.keys);
+        rt::typeKeys(c.keys);
         EXPECT_EQ(QueryRows("SELECT Duration FROM LessonResources WHERE LessonItemID=1"),
                   QStringList{c.stored})
             << c.name;
@@ -240,7 +212,6 @@ TEST_F(LessonPanelTest, MinutesTypedIntoTheLessonGrid) {
     // Ctrl+V pastes nothing into the lesson grid; elsewhere it is noted for the Edit menu.
     clipboard.setText("55");
     selectRow(window->dbgResources, 0, 2);
-    type({});
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     QCoreApplication::processEvents();
     EXPECT_EQ(QueryRows("SELECT Duration FROM LessonResources WHERE LessonItemID=1"), QStringList{"10"});

@@ -6,7 +6,7 @@
 #include "planner/data/testing/query_rows.h"
 #include "planner/dialogs/tests/modal_driver.h"
 #include "planner/window/plan_x.h"
-#include "planner/window/tests/tab_control_registration.h"
+#include "planner/window/tests/main_window_fixture.h"
 #include "runtime/clock.h"
 #include "runtime/com/control.h"
 #include "runtime/outside/tree/outside_tree.h"
@@ -33,26 +33,9 @@ bool ownEnabled(const QWidget* w) {
     return w->isEnabledTo(w->parentWidget());
 }
 
-// The main window on SAMPLE1, with the platform's doubles and scripted dialogs.
-class MainWindowTest : public CourseFixture {
+// The main window on SAMPLE1, with no class open.
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        CourseFixture::SetUp();
-        rt::setToday(rt::day(2027, 1, 13));
-        ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
-        ClassFilePath.clear();
-        CurrentLesson = {};
-        ASSERT_TRUE(RegisterTabControl(settings, path("components.ini"), CVTAB_OCX));
-        window = std::make_unique<PlanX>(planner);
-        planner.window = window.get();
-    }
-    void TearDown() override {
-        window.reset();
-        rt::setToday(std::nullopt);
-        ClassFilePath.clear();
-        CourseFixture::TearDown();
-    }
-
     QString open(const QString& fixture = QStringLiteral("sample1.lkc")) {
         const QString file = classFixture(fixture);
         OpenClassFile(planner, file);
@@ -84,17 +67,6 @@ protected:
                 if (child == pic) front = pic;
         return front;
     }
-
-    QStringList texts() const {
-        QStringList out;
-        for (const rt::MbRequest& r : msg.shown) out << r.text;
-        return out;
-    }
-
-    ScriptedDialogs plannerDialogs;
-    bool ended = false;
-    Planner planner{platform, plannerDialogs, nullptr, [this] { ended = true; }};
-    std::unique_ptr<PlanX> window;
 };
 
 TEST_F(MainWindowTest, AfterLoadNoClassIsShownAndTheMenusHaveTheirDesignedStates) {
