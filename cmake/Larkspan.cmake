@@ -5,6 +5,9 @@ function(lk_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
 endfunction()
 
+# Every test case ends within this many seconds, a hung one fails; listing a program's cases as well.
+set(LK_TEST_TIMEOUT 60)
+
 # lk_add_test(name SOURCES a.cpp ... LIBS lib ...): one GoogleTest executable, its cases listed to CTest.
 function(lk_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
@@ -13,8 +16,8 @@ function(lk_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
     target_compile_options(${name} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/qt_printers.h)
     target_compile_definitions(${name} PRIVATE LK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LK_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT ${LK_TEST_TIMEOUT}
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT ${LK_TEST_TIMEOUT})
 endfunction()
 
 # The program folder (the planner's executable, the class-file template "CLASS.NEW", "LKFormat.dat",
@@ -27,6 +30,18 @@ set(LK_COURSE_DIR ${PROJECT_BINARY_DIR}/course)
 function(lk_use_sample_courses target)
     target_compile_definitions(${target} PRIVATE LK_COURSE_DIR="${LK_COURSE_DIR}" LK_PROGRAM_DIR="${LK_PROGRAM_DIR}")
     add_dependencies(${target} lk_sample_courses)
+endfunction()
+
+# lk_program_version(target product): how the target's about box names its program and version
+# (LK_PRODUCT_NAME, LK_VERSION_MAJOR, LK_VERSION_MINOR, LK_VERSION_PATCH).
+function(lk_program_version target product)
+    set(revision ${PROJECT_VERSION_PATCH})
+    if(NOT revision)
+        set(revision 0)
+    endif()
+    target_compile_definitions(${target} PRIVATE LK_PRODUCT_NAME="${product}"
+        LK_VERSION_MAJOR=${PROJECT_VERSION_MAJOR} LK_VERSION_MINOR=${PROJECT_VERSION_MINOR}
+        LK_VERSION_PATCH=${revision})
 endfunction()
 
 include(${CMAKE_CURRENT_LIST_DIR}/LarkspanOcx.cmake)

@@ -6,6 +6,8 @@
 #              PROJECT CVCell                         # the project name (InternalName of the version record)
 #              VERSION 1.01 PRODUCT "CVCell"          # file version and product name of the version record
 #              [COMMENT "…"]                          # the record's Comments
+#              LIBID "{…}" HELPSTRING "CVCell"        # its type library: named PROJECT, version 1.0, with
+#              [MEMBER_HELP controls/…/member_help.h] # the members' help strings that header defines
 #              FACTORY createWeekViewCell             # rt::Control* FACTORY(QWidget* parent)
 #              FACTORY_HEADER controls/weekcell/week_view_cell.h   # declares FACTORY; from the source root
 #              LIBS lk_weekcell                       # the control's static library
@@ -13,17 +15,18 @@
 #
 # The library gets the four exports DllRegisterServer, DllUnregisterServer, DllGetClassObject and
 # DllCanUnloadNow from runtime/com/ocx_exports.cpp (over rt::ComponentServer) and exports nothing else; its
-# version record is static data in the ELF section ".lk_version" (readelf -p .lk_version CVCell.ocx). The
-# second build of a control is a second call over the same LIBS with another TARGET, PROGID, CLSID and
-# PROJECT. Every control library lands in LK_OCX_DIR, beside lk-regsvr, which registers them:
+# version record and its type library are static data in the ELF sections ".lk_version" and ".lk_typelib"
+# (readelf -p .lk_version CVCell.ocx; lk-regsvr --describe CVCell.ocx). The
+# second build of a control is a second call over the same LIBS with another TARGET, PROGID, CLSID, LIBID
+# and PROJECT. Every control library lands in LK_OCX_DIR, beside lk-regsvr, which registers them:
 #   LARKSPAN_SETTINGS=… build/bin/lk-regsvr build/bin/*.ocx
 set(LK_OCX_DIR ${CMAKE_BINARY_DIR}/bin)
 set(LK_OCX_EXPORTS ${CMAKE_CURRENT_LIST_DIR}/ocx_exports.map)
 
 function(lk_add_ocx)
-    set(one TARGET PROGID CLSID PROJECT VERSION PRODUCT COMMENT FACTORY FACTORY_HEADER)
+    set(one TARGET PROGID CLSID PROJECT VERSION PRODUCT COMMENT FACTORY FACTORY_HEADER LIBID HELPSTRING MEMBER_HELP)
     cmake_parse_arguments(O "" "${one}" "LIBS;SOURCES" ${ARGN})
-    foreach(required TARGET PROGID CLSID PROJECT VERSION PRODUCT FACTORY FACTORY_HEADER LIBS)
+    foreach(required TARGET PROGID CLSID PROJECT VERSION PRODUCT FACTORY FACTORY_HEADER LIBID HELPSTRING LIBS)
         if(NOT O_${required})
             message(FATAL_ERROR "lk_add_ocx: ${required} is missing")
         endif()
@@ -34,7 +37,11 @@ function(lk_add_ocx)
     target_compile_definitions(${O_TARGET} PRIVATE
         LK_OCX_PROGID="${O_PROGID}" LK_OCX_CLSID="${O_CLSID}" LK_OCX_PROJECT="${O_PROJECT}"
         LK_OCX_VERSION="${O_VERSION}" LK_OCX_PRODUCT="${O_PRODUCT}" LK_OCX_COMMENT="${O_COMMENT}"
-        LK_OCX_FILE="${O_TARGET}.ocx" LK_OCX_FACTORY=${O_FACTORY} LK_OCX_FACTORY_HEADER="${O_FACTORY_HEADER}")
+        LK_OCX_FILE="${O_TARGET}.ocx" LK_OCX_FACTORY=${O_FACTORY} LK_OCX_FACTORY_HEADER="${O_FACTORY_HEADER}"
+        LK_OCX_LIBID="${O_LIBID}" LK_OCX_HELPSTRING="${O_HELPSTRING}")
+    if(O_MEMBER_HELP)
+        target_compile_definitions(${O_TARGET} PRIVATE LK_OCX_MEMBER_HELP_HEADER="${O_MEMBER_HELP}")
+    endif()
     target_link_libraries(${O_TARGET} PRIVATE ${O_LIBS} lk_runtime_com)
     # Each library keeps its copy of the static code to itself; every symbol must resolve at link time.
     target_link_options(${O_TARGET} PRIVATE -Wl,--version-script=${LK_OCX_EXPORTS} -Wl,-z,defs)

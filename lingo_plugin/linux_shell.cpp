@@ -2,6 +2,7 @@
 
 #include "handlers.h"
 #include "process.h"
+#include "runtime/shell/desktop_entry.h"
 #include "text.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -116,36 +116,6 @@ std::string onPath(const std::string& program) {
     }
 }
 
-// The program of a desktop entry: the first word of its Exec line.
-std::string desktopEntryProgram(const std::string& entry) {
-    std::vector<std::string> folders;
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    if (dataHome && *dataHome)
-        folders.push_back(dataHome);
-    else if (home)
-        folders.push_back(std::string(home) + "/.local/share");
-    const char* dataDirs = std::getenv("XDG_DATA_DIRS");
-    std::string dirs = dataDirs && *dataDirs ? dataDirs : "/usr/local/share:/usr/share";
-    for (size_t begin = 0; begin <= dirs.size();) {
-        const size_t end = std::min(dirs.find(':', begin), dirs.size());
-        if (end > begin) folders.push_back(dirs.substr(begin, end - begin));
-        begin = end + 1;
-    }
-    for (const std::string& folder : folders) {
-        std::ifstream file(folder + "/applications/" + entry);
-        if (!file) continue;
-        bool inEntry = false;
-        for (std::string line; std::getline(file, line);) {
-            if (!line.empty() && line.front() == '[') inEntry = line.rfind("[Desktop Entry]", 0) == 0;
-            if (!inEntry || line.rfind("Exec=", 0) != 0) continue;
-            const std::vector<std::string> words = splitCommandLine(line.substr(5));
-            return words.empty() ? std::string() : words.front();
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 int32_t shellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
@@ -181,7 +151,7 @@ int32_t findExecutable(const std::string& file, const std::string& directory, st
     const ProgramRun handler = runProgram({"xdg-mime", "query", "default", mimeType});
     const std::string entry = handler.exitStatus == 0 ? trimmed(handler.output) : std::string();
     if (entry.empty()) return kNoAssociation;
-    const std::string found = onPath(desktopEntryProgram(entry));
+    const std::string found = onPath(rt::desktopEntryProgram(entry));
     if (found.empty()) return kNoAssociation;
     program = absolute(found);
     return kDone;

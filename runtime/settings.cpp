@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "error.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -43,11 +45,20 @@ QString IniSettings::get(const QString& app, const QString& section, const QStri
 void IniSettings::set(const QString& app, const QString& section, const QString& key, const QString& value) {
     QSettings s(file_, QSettings::IniFormat);
     s.setValue(settingsKey(app, section, key), value);
+    written(s);
 }
 
 void IniSettings::remove(const QString& app, const QString& section, const QString& key) {
     QSettings s(file_, QSettings::IniFormat);
     s.remove(settingsKey(app, section, key));
+    written(s);
+}
+
+void IniSettings::written(QSettings& s) const {
+    s.sync();
+    if (s.status() != QSettings::NoError)
+        throw RuntimeError(75, standardDescription(75) +
+                                   QStringLiteral(": the settings file %1 cannot be written").arg(file_));
 }
 
 } // namespace rt

@@ -2,10 +2,13 @@
 
 #include <QString>
 
+class QSettings;
+
 namespace rt {
 
 // The per-user settings store: values by application name, section and key. A section may hold
-// backslashes ("Installed Courses\KEY"); names are compared exactly.
+// backslashes ("Installed Courses\KEY"); names are compared exactly. A write that does not reach the
+// store throws RuntimeError 75 (Path/File access error).
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -31,6 +34,8 @@ public:
     static QString defaultFile();
 
 private:
+    void written(QSettings& s) const; // throws when the write did not reach the file
+
     QString file_;
 };
 

@@ -28,18 +28,24 @@ QString unescape(QStringView text) {
     return out;
 }
 
+void readTable(const QString& resource, QHash<int, QString>& t) {
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QString all = QString::fromUtf8(file.readAll());
+    for (QStringView line : QStringView(all).split(u'\n')) {
+        const qsizetype tab = line.indexOf(u'\t');
+        bool ok = false;
+        const int number = tab > 0 ? line.left(tab).toInt(&ok) : 0;
+        if (ok) t.insert(number, unescape(line.mid(tab + 1)));
+    }
+}
+
+// The table both programs share, then the entries a program builds in as its own, which win.
 const QHash<int, QString>& table() {
     static const QHash<int, QString> strings = [] {
         QHash<int, QString> t;
-        QFile file(QStringLiteral(":/larkspan/strings.tsv"));
-        if (!file.open(QIODevice::ReadOnly)) return t;
-        const QString all = QString::fromUtf8(file.readAll());
-        for (QStringView line : QStringView(all).split(u'\n')) {
-            const qsizetype tab = line.indexOf(u'\t');
-            bool ok = false;
-            const int number = tab > 0 ? line.left(tab).toInt(&ok) : 0;
-            if (ok) t.insert(number, unescape(line.mid(tab + 1)));
-        }
+        readTable(QStringLiteral(":/larkspan/strings.tsv"), t);
+        readTable(QStringLiteral(":/larkspan/program_strings.tsv"), t);
         return t;
     }();
     return strings;

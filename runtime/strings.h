@@ -4,7 +4,8 @@
 
 namespace rt {
 
-// The program's string table, loaded once from the built-in resource.
+// The program's string table, loaded once from the built-in resources: the table both programs share
+// (resources/strings.tsv), with the entries of a program's own "program_strings.tsv" in its place.
 class StringTable {
 public:
     // The text of string `number`; error 326 when the table has no such number.

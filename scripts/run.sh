@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, installs the sample course SAMPLE1 and registers the controls into a
-# settings file of the demo's own, and starts the planner on SAMPLE1.
+# settings file of the demo's own, and starts the planner on SAMPLE1 (or the program named, from build/bin:
+# scripts/run-editor.sh starts the objectives editor TRD on the same demo).
 set -euo pipefail
+program="${1:-Larkspan}"
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -17,4 +19,4 @@ if [ ! -d "$run/SAMPLE1" ]; then
 fi
 build/bin/lk_install_course "$LARKSPAN_SETTINGS" SAMPLE1 "$run/SAMPLE1"
 build/bin/lk-regsvr build/bin/*.ocx
-exec build/bin/Larkspan SAMPLE1
+exec build/bin/"$program" SAMPLE1

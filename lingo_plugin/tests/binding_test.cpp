@@ -1,5 +1,6 @@
 // TFLingo.x32 as the host meets it: loaded from its file, its classes and interfaces asked for by id.
 #include "test_host.h"
+#include "tests/support/environment_guard.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -233,8 +234,9 @@ TEST_F(LoadedPlugin, ScriptsReachTheLinuxServices) {
     const std::string rows = "[Components]\nCVTab.ctlTab\\CLSID={0D5F0A41-1C3B-4F40-9C1E-6A2B7C3D4E5F}\n";
     ASSERT_EQ(write(fd, rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
     close(fd);
-    setenv("LARKSPAN_SETTINGS", settings, 1);
-    setenv("LC_ALL", "es_MX.UTF-8", 1);
+    EnvironmentGuard environment;
+    environment.set("LARKSPAN_SETTINGS", settings);
+    environment.set("LC_ALL", "es_MX.UTF-8");
 
     LkInterfaceObject* script = host.createScript();
     ASSERT_NE(script, nullptr);

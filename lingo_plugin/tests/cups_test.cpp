@@ -1,6 +1,7 @@
 // Printer handlers of the loaded TFLingo.x32 against a real CUPS server that the test starts for itself:
 // loopback only, with its configuration, spool and one queue on a file device under a temporary folder.
 #include "test_host.h"
+#include "tests/support/environment_guard.h"
 
 #include <arpa/inet.h>
 #include <chrono>
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <optional>
 #include <spawn.h>
 #include <sstream>
 #include <sys/socket.h>
@@ -129,8 +131,12 @@ protected:
                                         const_cast<char* const*>(argv.data()), environ);
         posix_spawn_file_actions_destroy(&actions);
         if (started != 0) server = 0;
-        for (int i = 0; server && i < 150 && !accepting(port); ++i) std::this_thread::sleep_for(100ms);
-        setenv("CUPS_SERVER", ("127.0.0.1:" + std::to_string(port)).c_str(), 1);
+        for (int i = 0; server && i < 1500 && !accepting(port); ++i) {
+            if (waitpid(server, nullptr, WNOHANG) == server) server = 0; // it gave up: see its log
+            std::this_thread::sleep_for(10ms);
+        }
+        environment.emplace();
+        environment->set("CUPS_SERVER", "127.0.0.1:" + std::to_string(port));
         exports = loadPluginFile(LINGO_PLUGIN_FILE);
     }
 
@@ -140,6 +146,7 @@ protected:
             waitpid(server, nullptr, 0);
         }
         if (!folder.empty()) fs::remove_all(folder);
+        environment.reset();
     }
 
     void SetUp() override {
@@ -159,6 +166,21 @@ protected:
 
     static fs::path device() { return folder / "out/device.prn"; }
 
+    // The jobs the server has finished so far, as its log tells.
+    static int completedJobs() {
+        const std::string log = readFile(folder / "log/error_log");
+        int jobs = 0;
+        for (size_t at = log.find("Job completed."); at != std::string::npos;
+             at = log.find("Job completed.", at + 1))
+            ++jobs;
+        return jobs;
+    }
+    // Whether the server finishes `count` jobs in all within the test's time.
+    static bool jobsCompleted(int count) {
+        for (int i = 0; i < 3000 && completedJobs() < count; ++i) std::this_thread::sleep_for(10ms);
+        return completedJobs() >= count;
+    }
+
     ScriptResult call(int32_t selector, const std::vector<HostArgument>& arguments) {
         return host->call(script, selector, arguments);
     }
@@ -168,6 +190,7 @@ protected:
     static inline int port = 0;
     static inline pid_t server = 0;
     static inline PluginExports exports{};
+    static inline std::optional<EnvironmentGuard> environment;
     std::unique_ptr<TestHost> host;
     LkInterfaceObject* script = nullptr;
 };
@@ -185,12 +208,11 @@ TEST_F(CupsServer, ADownloadArrivesWhole) {
     std::string content(3u << 20, '\0');
     for (size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>((i * 2654435761u) >> 24);
     writeFile(source, content);
+    const int jobs = completedJobs();
     const ScriptResult result = call(kDownload, {std::string(kDriver), source.string()});
     EXPECT_EQ(result.kind, ScriptResult::Kind::Integer);
     EXPECT_EQ(result.integer, 0);
-    for (int i = 0; i < 200 && (!fs::exists(device()) || fs::file_size(device()) < content.size()); ++i)
-        std::this_thread::sleep_for(100ms);
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(jobsCompleted(jobs + 1)) << readFile(folder / "log/error_log");
     const std::string arrived = readFile(device());
     EXPECT_EQ(arrived.size(), content.size());
     EXPECT_TRUE(arrived == content);
@@ -200,18 +222,23 @@ TEST_F(CupsServer, AFailedDownloadSendsNothing) {
     const fs::path source = folder / "font.bin";
     writeFile(source, "bytes");
     fs::remove(device());
+    const int jobs = completedJobs();
     EXPECT_EQ(call(kDownload, {std::string("larkspan test printer"), source.string()}).integer, 5);
     EXPECT_EQ(call(kDownload, {std::string(kDriver), (folder / "missing.bin").string()}).integer, 6);
-    std::this_thread::sleep_for(1s);
-    EXPECT_FALSE(fs::exists(device()));
+    // The queue prints in order: once a good job sent afterwards is done, a job of the failed downloads
+    // would have been done before it.
+    EXPECT_EQ(call(kDownload, {std::string(kDriver), source.string()}).integer, 0);
+    ASSERT_TRUE(jobsCompleted(jobs + 1)) << readFile(folder / "log/error_log");
+    EXPECT_EQ(completedJobs(), jobs + 1);
+    EXPECT_EQ(readFile(device()), "bytes");
 }
 
 TEST_F(CupsServer, AServerThatCannotBeReachedIsReported) {
-    setenv("CUPS_SERVER", ("127.0.0.1:" + std::to_string(freeLoopbackPort())).c_str(), 1);
+    EnvironmentGuard unreachable;
+    unreachable.set("CUPS_SERVER", "127.0.0.1:" + std::to_string(freeLoopbackPort()));
     EXPECT_EQ(call(kGetDriverPort, {std::string(kDriver)}).text, "error: 3");
     EXPECT_EQ(call(kDriverInstalled, {std::string(kDriver)}).text, "error: 1722");
     EXPECT_EQ(call(kDownload, {std::string(kDriver), (folder / "conf/cupsd.conf").string()}).integer, 3);
-    setenv("CUPS_SERVER", ("127.0.0.1:" + std::to_string(port)).c_str(), 1);
 }
 
 } // namespace

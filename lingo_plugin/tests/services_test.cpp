@@ -7,6 +7,7 @@
 #include "linux_shell.h"
 #include "locale_ids.h"
 #include "message_dialog.h"
+#include "tests/support/environment_guard.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -42,6 +43,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder); }
     fs::path folder;
+    EnvironmentGuard environment;
 };
 
 using IniFiles = TempFolder;
@@ -126,15 +128,15 @@ TEST_F(ComponentRows, KeysAndValuesAreDecodedAsQSettingsWritesThem) {
 TEST_F(ComponentRows, TheSettingsFileIsNamedByTheEnvironment) {
     const std::string settings = (folder / "settings.ini").string();
     writeFile(settings, kSettings);
-    setenv("LARKSPAN_SETTINGS", settings.c_str(), 1);
+    environment.set("LARKSPAN_SETTINGS", settings);
     LinuxPluginServices services;
     std::string value;
     EXPECT_EQ(services.classesRootValue("CVTab.ctlTab\\CLSID", value), 0);
     EXPECT_EQ(value, "{AB-12}");
-    unsetenv("LARKSPAN_SETTINGS");
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    environment.unset("LARKSPAN_SETTINGS");
+    environment.set("XDG_CONFIG_HOME", folder);
     EXPECT_EQ(settingsFilePath(), (folder / "Larkspan/settings.ini").string());
-    unsetenv("XDG_CONFIG_HOME");
+    environment.unset("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     EXPECT_EQ(settingsFilePath(), std::string(home ? home : "") + "/.config/Larkspan/settings.ini");
 }
@@ -151,14 +153,13 @@ TEST(LocaleIds, PosixLocalesMapToTheirLcids) {
 }
 
 TEST(LocaleIds, TheUsersChoiceForMessagesCounts) {
-    setenv("LC_ALL", "", 1);
-    setenv("LC_MESSAGES", "es_MX.UTF-8", 1);
-    setenv("LANG", "de_DE.UTF-8", 1);
+    EnvironmentGuard environment;
+    environment.set("LC_ALL", "");
+    environment.set("LC_MESSAGES", "es_MX.UTF-8");
+    environment.set("LANG", "de_DE.UTF-8");
     EXPECT_EQ(LinuxPluginServices().userLcid(), 0x080Au);
-    setenv("LC_ALL", "fr_CA.UTF-8", 1);
+    environment.set("LC_ALL", "fr_CA.UTF-8");
     EXPECT_EQ(LinuxPluginServices().userLcid(), 0x0C0Cu);
-    setenv("LC_ALL", "C.UTF-8", 1);
-    unsetenv("LC_MESSAGES");
 }
 
 TEST(CommandLines, SplitAsThePlatformsProgramsDo) {
@@ -201,16 +202,11 @@ protected:
         bin = folder / "bin";
         fs::create_directories(bin);
         for (const char* name : {"xdg-open", "xdg-mime", "lp", "zenity"}) fakeProgram(name);
-        savedPath = std::getenv("PATH");
-        setenv("PATH", (bin.string() + ":/usr/bin:/bin").c_str(), 1);
-        setenv("LINGO_FAKE_LOG", (folder / "log").c_str(), 1);
+        environment.set("PATH", bin.string() + ":/usr/bin:/bin");
+        environment.set("LINGO_FAKE_LOG", folder / "log");
         document = folder / "docs" / "lesson.pdf";
         fs::create_directories(document.parent_path());
         writeFile(document, "%PDF-1.4");
-    }
-    void TearDown() override {
-        setenv("PATH", savedPath.c_str(), 1);
-        TempFolder::TearDown();
     }
 
     void fakeProgram(const std::string& name) {
@@ -229,17 +225,16 @@ protected:
     }
     std::string log() { return readFile(folder / "log"); }
     void clearLog() { fs::remove(folder / "log"); }
-    // What a started program wrote, once it has written it.
+    // What a started program wrote, once the file is there: the program writes it whole under another
+    // name and renames it.
     std::string waitFor(const fs::path& path) {
-        for (int i = 0; i < 100 && !fs::exists(path); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        for (int i = 0; i < 1000 && !fs::exists(path); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         return readFile(path);
     }
 
     fs::path bin;
     fs::path document;
-    std::string savedPath;
 };
 
 TEST_F(DesktopPrograms, OpenGoesThroughTheDesktopAssociation) {
@@ -267,13 +262,14 @@ TEST_F(DesktopPrograms, PrintGoesToLp) {
     EXPECT_EQ(log(), "lp\n-s\n--\n" + document.string() + "\n");
     answer("lp", 1);
     EXPECT_EQ(shellExecute("print", document.string(), "", ""), 31);
-    setenv("PATH", "/nonexistent", 1);
+    environment.set("PATH", "/nonexistent");
     EXPECT_EQ(shellExecute("print", document.string(), "", ""), 31);
 }
 
 TEST_F(DesktopPrograms, ProgramsAreStartedWithTheirArgumentsApart) {
     const fs::path program = bin / "tour";
-    writeFile(program, "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$(pwd)/started\"\n");
+    writeFile(program, "#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > \"$(pwd)/started.part\"\n"
+                       "mv \"$(pwd)/started.part\" \"$(pwd)/started\"\n");
     fs::permissions(program, fs::perms::owner_all);
     EXPECT_EQ(shellExecute("open", program.string(), "-x \"a b\"", folder.string()), 42);
     EXPECT_EQ(waitFor(folder / "started"), "-x\na b\n");
@@ -296,7 +292,7 @@ TEST_F(DesktopPrograms, FindExecutableFollowsTheDefaultApplication) {
     fs::create_directories(folder / "share" / "applications");
     writeFile(folder / "share" / "applications" / "viewer.desktop",
               "[Desktop Entry]\nName=Viewer\nExec=viewer --page 1 %f\n[Desktop Action New]\nExec=other\n");
-    setenv("XDG_DATA_HOME", (folder / "share").c_str(), 1);
+    environment.set("XDG_DATA_HOME", folder / "share");
     answer("xdg-mime", 0, "viewer.desktop\n");
     std::string program;
     EXPECT_EQ(findExecutable(document.string(), "", program), 42);
@@ -306,11 +302,21 @@ TEST_F(DesktopPrograms, FindExecutableFollowsTheDefaultApplication) {
     program.clear();
     EXPECT_EQ(findExecutable(viewer.string(), "", program), 42);
     EXPECT_EQ(program, viewer.string());
+    // The planner's rule for the Exec line: blanks around the key, quotes that keep a path with blanks
+    // whole, and a quote within them escaped twice (\\").
+    const fs::path blanks = folder / "a folder" / "the \"viewer\"";
+    fs::create_directories(blanks.parent_path());
+    writeFile(blanks, "#!/bin/sh\n");
+    fs::permissions(blanks, fs::perms::owner_all);
+    writeFile(folder / "share" / "applications" / "viewer.desktop", "[Desktop Entry]\nExec = \"" +
+                                                                        (folder / "a folder").string() +
+                                                                        "/the \\\\\"viewer\\\\\"\" %f\n");
+    EXPECT_EQ(findExecutable(document.string(), "", program), 42);
+    EXPECT_EQ(program, blanks.string());
     answer("xdg-mime", 0, "\n");
     writeFile(bin / "xdg-mime.out", "\n");
     EXPECT_EQ(findExecutable(document.string(), "", program), 31);
     EXPECT_EQ(findExecutable((folder / "none.pdf").string(), "", program), 2);
-    unsetenv("XDG_DATA_HOME");
 }
 
 TEST_F(DesktopPrograms, MessageBoxesShowTheWindowsButtons) {
@@ -344,7 +350,7 @@ TEST_F(DesktopPrograms, MessageBoxesShowTheWindowsButtons) {
     EXPECT_EQ(log(),
               "zenity\n--question\n--no-markup\n--title=Larkspan\n--text=Save <the> plan?\n--ok-label=Yes\n"
               "--cancel-label=Cancel\n--extra-button=No\n--icon-name=dialog-warning\n--attach=77\n");
-    setenv("PATH", "/nonexistent", 1);
+    environment.set("PATH", "/nonexistent");
     EXPECT_EQ(showMessageDialog(nullptr, "Text", "Title", 0), 0);
 }
 

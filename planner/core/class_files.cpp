@@ -13,12 +13,18 @@
 #include "school_days.h"
 #include "shared/course_settings.h"
 #include "shared/file_name.h"
+#include "shared/installed_course.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-LessonPlanRecord CurrentLesson;
-LessonClipboardRecord LessonClipboard;
+LessonState lessonState;
+LessonPlanRecord& CurrentLesson = lessonState.CurrentLesson;
+LessonClipboardRecord& LessonClipboard = lessonState.LessonClipboard;
+
+void ResetLessonState() {
+    lessonState = {};
+}
 
 namespace {
 
@@ -45,8 +51,8 @@ QString StripPath(const QString& path) {
 
 void SetCourseFromCommandLine(Planner& planner) {
     const QString key = rt::commandLine();
-    if (!GetCourseValue(planner.platform, key, "Path").isEmpty()) {
-        ReadCourseConfig(planner.platform.msg, GetCourseValue(planner.platform, key, "Config"));
+    if (!GetCourseValue(planner.platform.settings, key, "Path").isEmpty()) {
+        ReadCourseConfig(planner.platform.msg, GetCourseValue(planner.platform.settings, key, "Config"));
         LoadedCourse = key;
         return;
     }
@@ -91,7 +97,11 @@ void OpenClassFile(Planner& planner, const QString& path) {
         ClassFilePath = path;
         window.UIOpenClass();
         window.ChangeCurrentDate(AdjustForWeekend(rt::today(), false));
-        AddToMRU(planner.platform.settings, path);
+        try {
+            AddToMRU(planner.platform.settings, path);
+        } catch (const rt::RuntimeError& e) {
+            say(planner, e.description, CourseSettings.AppTitle, rt::MbIcon::Exclamation);
+        }
     }
     window.LoadMRUs();
     window.EnableForm();
@@ -157,7 +167,7 @@ void ExitApplication(Planner& planner) {
 
 void LaunchGuidedTour(Planner& planner) {
     const QString program =
-        GetCourseValue(planner.platform, LoadedCourse, "Tour") + u'/' + rt::StringTable::get(106);
+        GetCourseValue(planner.platform.settings, LoadedCourse, "Tour") + u'/' + rt::StringTable::get(106);
     try {
         if (planner.platform.shell.startProgram(program, {}) != 0) return;
     } catch (const rt::RuntimeError& e) {

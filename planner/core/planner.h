@@ -20,12 +20,21 @@ struct Planner {
     std::function<void()> endProgram;
 };
 
-// The plan of the main window's current date.
-extern LessonPlanRecord CurrentLesson;
-
 // The plan kept by Copy or Cut Lesson Plan, with its resources.
 struct LessonClipboardRecord {
     LessonPlanRecord Lesson;
     QList<ResourceRecord> Resources;
 };
-extern LessonClipboardRecord LessonClipboard;
+
+// The module state of the current lesson and the lesson clipboard, kept together so that one call returns
+// it to the start; each value is reached by its own name below.
+struct LessonState {
+    // The plan of the main window's current date.
+    LessonPlanRecord CurrentLesson;
+    LessonClipboardRecord LessonClipboard;
+};
+extern LessonState lessonState;
+void ResetLessonState();
+
+extern LessonPlanRecord& CurrentLesson;
+extern LessonClipboardRecord& LessonClipboard;

@@ -7,6 +7,7 @@
 #include "runtime/strings.h"
 #include "runtime/text.h"
 #include "shared/course_settings.h"
+#include "shared/installed_course.h"
 
 #include <QFileInfo>
 
@@ -58,7 +59,7 @@ qint16 chooseLanguage(Planner& planner, const ResourceRecord& res) {
 
 // The loaded course's PDF folder and the configured folder below it; both carry their own separators.
 QString documentFolder(Planner& planner) {
-    return GetCourseValue(planner.platform, LoadedCourse, QStringLiteral("PDFDir")) +
+    return GetCourseValue(planner.platform.settings, LoadedCourse, QStringLiteral("PDFDir")) +
            CourseSettings.ResPDFRootPath;
 }
 

@@ -21,6 +21,11 @@ QList<LessonPlanRecord> LessonQueueOf(const QList<qint32>& treeIDs, qint32 start
     return queue;
 }
 
+void ResetSchoolDaysState() {
+    BlockedDays = {0};
+    LessonQueue.clear();
+}
+
 void ResetLessonRecord(LessonPlanRecord& rec) {
     rec.LessonPlanID = -999;
     rec.TreeID = -999;

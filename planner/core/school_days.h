@@ -15,6 +15,8 @@ extern QList<LessonPlanRecord> LessonQueue;
 // The queue of the course lessons `treeIDs` from `start`: each dated provisionally one weekday after the
 // one before, and the closing element.
 QList<LessonPlanRecord> LessonQueueOf(const QList<qint32>& treeIDs, qint32 start);
+// The module's state back to the start: no day excluded, no lesson queued.
+void ResetSchoolDaysState();
 
 // A record with no plan and no course lesson, dated today.
 void ResetLessonRecord(LessonPlanRecord& rec);

@@ -12,15 +12,10 @@
 #include "runtime/strings.h"
 #include "runtime/text.h"
 #include "shared/course_settings.h"
+#include "shared/installed_course.h"
 
 #include <QFile>
 #include <functional>
-
-rt::Database CourseDB;
-bool ClassTablesAttached = false;
-QString LoadedCourse;
-QString ClassFilePath;
-QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
 
 namespace {
 
@@ -73,17 +68,13 @@ void editOrAdd(rt::Recordset& rs) {
 
 } // namespace
 
-QString GetCourseValue(rt::Platform& p, const QString& course, const QString& value) {
-    return p.settings.get(rt::StringTable::get(100), rt::StringTable::get(104) + u'\\' + course, value);
-}
-
 QString GetCoursePath(rt::Platform& p, const QString& course) {
-    return GetCourseValue(p, course, "Path");
+    return GetCourseValue(p.settings, course, "Path");
 }
 
 void OpenCourseDatabase(rt::Platform& p, const QString& course) {
     try {
-        const QString config = GetCourseValue(p, course, "Config");
+        const QString config = GetCourseValue(p.settings, course, "Config");
         CourseSettings.DBVersion = QStringLiteral("0100");
         CourseSettings.UCI = LoadedCourse;
         ReadCourseConfig(p.msg, config);

@@ -8,19 +8,30 @@ namespace rt {
 struct Platform;
 }
 
-// The planner's one open course database and the class file linked into it.
-extern rt::Database CourseDB;
-extern bool ClassTablesAttached;
-// The key of the loaded course (a section under "Installed Courses").
-extern QString LoadedCourse;
-// The full path of the open class file; empty when none is open.
-extern QString ClassFilePath;
-// The open class's row of table Class.
-extern QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
+// The module state of the course database and of the class file linked into it, kept together so that
+// one call returns all of it to the start; each value is reached by its own name below.
+struct CourseDataState {
+    // The planner's one open course database and the class file linked into it.
+    rt::Database CourseDB;
+    bool ClassTablesAttached = false;
+    // The key of the loaded course (a section under "Installed Courses").
+    QString LoadedCourse;
+    // The full path of the open class file; empty when none is open.
+    QString ClassFilePath;
+    // The open class's row of table Class.
+    QString ClassTeacher, ClassSubject, ClassPeriod, ClassComments;
+};
+extern CourseDataState courseDataState;
+// Nothing loaded, nothing open: the handles are dropped as they are, so a class that is open is detached
+// (DetachClassTables) and the database closed (CloseCourseDatabase) first.
+void ResetCourseDataState();
 
-// A value of an installed course in the settings store ("Path", "Config", "Tour", "PDFDir"); empty when
-// the course or the value is not there.
-QString GetCourseValue(rt::Platform& p, const QString& course, const QString& value);
+extern rt::Database& CourseDB;
+extern bool& ClassTablesAttached;
+extern QString& LoadedCourse;
+extern QString& ClassFilePath;
+extern QString &ClassTeacher, &ClassSubject, &ClassPeriod, &ClassComments;
+
 // The course's database file from the settings store; empty when the course is not installed.
 QString GetCoursePath(rt::Platform& p, const QString& course);
 // Reads the course's configuration again and opens its database shared; a failure shows its message

@@ -3,6 +3,7 @@
 #include "class_factory.h"
 #include "runtime/error.h"
 
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace rt {
@@ -11,8 +12,21 @@ namespace {
 
 const QString app = QStringLiteral("Components");
 
+QString braced(const QUuid& id) {
+    return id.toString(QUuid::WithBraces).toUpper();
+}
+
 QString classSection(const QUuid& clsid) {
-    return QStringLiteral("CLSID\\") + clsid.toString(QUuid::WithBraces).toUpper();
+    return QStringLiteral("CLSID\\") + braced(clsid);
+}
+
+QString typeLibrarySection(const QUuid& libId) {
+    return QStringLiteral("TypeLib\\") + braced(libId);
+}
+
+// The section of one version of the type library.
+QString typeLibrarySection(const TypeLibraryId& typeLibrary) {
+    return typeLibrarySection(typeLibrary.libId) + u'\\' + typeLibrary.version;
 }
 
 RuntimeError cannotCreate(const QString& reason) {
@@ -24,7 +38,7 @@ RuntimeError cannotCreate(const QString& reason) {
 void ComponentRegistry::enter(const QString& progId, const QUuid& clsid, const QString& library,
                               const QString& version) {
     const QString section = classSection(clsid);
-    settings_.set(app, progId, QStringLiteral("CLSID"), clsid.toString(QUuid::WithBraces).toUpper());
+    settings_.set(app, progId, QStringLiteral("CLSID"), braced(clsid));
     settings_.set(app, section, QStringLiteral("ProgID"), progId);
     settings_.set(app, section, QStringLiteral("InprocServer32"), library);
     settings_.set(app, section, QStringLiteral("Version"), version);
@@ -36,6 +50,28 @@ void ComponentRegistry::withdraw(const QString& progId, const QUuid& clsid, cons
     for (const char* key : {"ProgID", "InprocServer32", "Version"})
         settings_.remove(app, section, QString::fromLatin1(key));
     if (classId(progId) == clsid) settings_.remove(app, progId, QStringLiteral("CLSID"));
+}
+
+void ComponentRegistry::enterTypeLibrary(const QUuid& clsid, const TypeLibraryId& typeLibrary,
+                                         const QString& library) {
+    const QString section = typeLibrarySection(typeLibrary);
+    settings_.set(app, typeLibrarySection(typeLibrary.libId), typeLibrary.version, typeLibrary.helpString);
+    settings_.set(app, section, QStringLiteral("FLAGS"), QStringLiteral("2"));
+    settings_.set(app, section, QStringLiteral("HELPDIR"), QFileInfo(library).absolutePath());
+    settings_.set(app, section + QStringLiteral("\\0"), QStringLiteral("win32"), library);
+    settings_.set(app, classSection(clsid), QStringLiteral("TypeLib"), braced(typeLibrary.libId));
+}
+
+void ComponentRegistry::withdrawTypeLibrary(const QUuid& clsid, const TypeLibraryId& typeLibrary,
+                                            const QString& library) {
+    const QString section = typeLibrarySection(typeLibrary);
+    if (settings_.get(app, section + QStringLiteral("\\0"), QStringLiteral("win32")) != library) return;
+    settings_.remove(app, section + QStringLiteral("\\0"), QStringLiteral("win32"));
+    settings_.remove(app, section, QStringLiteral("HELPDIR"));
+    settings_.remove(app, section, QStringLiteral("FLAGS"));
+    settings_.remove(app, typeLibrarySection(typeLibrary.libId), typeLibrary.version);
+    if (settings_.get(app, classSection(clsid), QStringLiteral("TypeLib")) == braced(typeLibrary.libId))
+        settings_.remove(app, classSection(clsid), QStringLiteral("TypeLib"));
 }
 
 QUuid ComponentRegistry::classId(const QString& progId) const {

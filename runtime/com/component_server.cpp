@@ -2,22 +2,30 @@
 
 #include "component_registry.h"
 #include "control.h"
+#include "runtime/error.h"
 
 namespace rt {
 
 HResult ComponentServer::registerServer(SettingsStore& settings, const QString& library) {
-    ComponentRegistry registry(settings);
-    registry.enter(class_.progId, class_.clsid, library, class_.version);
-    // The store reports no failure of its own: read the rows back.
-    const bool written =
-        registry.classId(class_.progId) == class_.clsid && registry.library(class_.clsid) == library;
-    return written ? S_OK : SELFREG_E_CLASS;
+    try {
+        ComponentRegistry registry(settings);
+        registry.enter(class_.progId, class_.clsid, library, class_.version);
+        registry.enterTypeLibrary(class_.clsid, class_.typeLibrary, library);
+        return S_OK;
+    } catch (const RuntimeError&) {
+        return SELFREG_E_CLASS;
+    }
 }
 
 HResult ComponentServer::unregisterServer(SettingsStore& settings, const QString& library) {
-    ComponentRegistry registry(settings);
-    registry.withdraw(class_.progId, class_.clsid, library);
-    return registry.library(class_.clsid) == library ? SELFREG_E_CLASS : S_OK;
+    try {
+        ComponentRegistry registry(settings);
+        registry.withdrawTypeLibrary(class_.clsid, class_.typeLibrary, library);
+        registry.withdraw(class_.progId, class_.clsid, library);
+        return S_OK;
+    } catch (const RuntimeError&) {
+        return SELFREG_E_CLASS;
+    }
 }
 
 HResult ComponentServer::getClassObject(const QUuid& clsid, void** factory) {

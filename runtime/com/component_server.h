@@ -1,16 +1,18 @@
 #pragma once
 
 #include "class_factory.h"
+#include "component_registry.h"
 #include "runtime/settings.h"
 
 namespace rt {
 
-// One control class as its library publishes it.
+// One control class as its library publishes it, with the library's type library.
 struct ComponentClass {
     QString progId;
     QUuid clsid;
     QString version;
     Control* (*create)(QWidget* parent);
+    TypeLibraryId typeLibrary;
 };
 
 // What a control library's four exports do (see ocx_exports.cpp): registration in the component rows,

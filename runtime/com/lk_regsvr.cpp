@@ -1,6 +1,9 @@
 // lk-regsvr [-u] FILE…: registers each control library in the component rows of the settings store
 // (LARKSPAN_SETTINGS names its file), or with -u unregisters it.
+// lk-regsvr --describe FILE: prints the library's type library (name, id, version, help string and the
+// members' help strings), one "key=value" line each.
 #include "class_factory.h"
+#include "library_records.h"
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -9,14 +12,30 @@
 namespace {
 
 int usage(QTextStream& err) {
-    err << "usage: lk-regsvr [-u] FILE...\n";
+    err << "usage: lk-regsvr [-u] FILE...\n       lk-regsvr --describe FILE\n";
     return 2;
+}
+
+int describe(const QString& file, QTextStream& out, QTextStream& err) {
+    const QMap<QString, QString> record = rt::libraryRecord(file, rt::typeLibrarySection);
+    if (record.isEmpty()) {
+        err << "lk-regsvr: " << file << ": no type library in it\n";
+        return 1;
+    }
+    // The library's own lines first, then the members in name order.
+    for (const char* key : {"Name", "LibId", "Version", "HelpString"})
+        out << key << '=' << record.value(QLatin1String(key)) << '\n';
+    for (auto it = record.cbegin(); it != record.cend(); ++it)
+        if (it.key().startsWith(QLatin1String("Member."))) out << it.key() << '=' << it.value() << '\n';
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QTextStream out(stdout), err(stderr);
+    if (argc == 3 && QLatin1String(argv[1]) == QLatin1String("--describe"))
+        return describe(QString::fromLocal8Bit(argv[2]), out, err);
     QStringList files;
     bool unregister = false;
     for (int i = 1; i < argc; ++i) {

@@ -1,27 +1,35 @@
 #include "desktop_entry.h"
 
-#include <QFile>
-#include <QStandardPaths>
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
 
 namespace rt {
 
 namespace {
 
+std::string trimmed(const std::string& s) {
+    const size_t begin = s.find_first_not_of(" \t\r\n");
+    if (begin == std::string::npos) return {};
+    return s.substr(begin, s.find_last_not_of(" \t\r\n") - begin + 1);
+}
+
 // The escapes of a desktop entry's string values.
-QString unescaped(const QString& value) {
-    QString out;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] != u'\\' || i + 1 == value.size()) {
+std::string unescaped(const std::string& value) {
+    std::string out;
+    for (size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
             out += value[i];
             continue;
         }
-        switch (value[++i].unicode()) {
-        case 's': out += u' '; break;
-        case 'n': out += u'\n'; break;
-        case 't': out += u'\t'; break;
-        case 'r': out += u'\r'; break;
-        case '\\': out += u'\\'; break;
-        default: out.append(u'\\').append(value[i]); // left for the quoting rules
+        switch (value[++i]) {
+        case 's': out += ' '; break;
+        case 'n': out += '\n'; break;
+        case 't': out += '\t'; break;
+        case 'r': out += '\r'; break;
+        case '\\': out += '\\'; break;
+        default: out.append(1, '\\').append(1, value[i]); // left for the quoting rules
         }
     }
     return out;
@@ -29,17 +37,17 @@ QString unescaped(const QString& value) {
 
 // The first word of an Exec line: blanks separate, double quotes group, and within quotes a backslash
 // takes the next character as it is.
-QString firstWord(const QString& exec) {
-    QString word;
+std::string firstWord(const std::string& exec) {
+    std::string word;
     bool quoted = false;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec[i];
-        if (quoted && c == u'\\' && i + 1 < exec.size()) {
+    for (size_t i = 0; i < exec.size(); ++i) {
+        const char c = exec[i];
+        if (quoted && c == '\\' && i + 1 < exec.size()) {
             word += exec[++i];
-        } else if (c == u'"') {
+        } else if (c == '"') {
             quoted = !quoted;
-        } else if (!quoted && (c == u' ' || c == u'\t')) {
-            if (!word.isEmpty()) return word;
+        } else if (!quoted && (c == ' ' || c == '\t')) {
+            if (!word.empty()) return word;
         } else {
             word += c;
         }
@@ -47,28 +55,49 @@ QString firstWord(const QString& exec) {
     return word;
 }
 
-QString execLine(const QString& file) {
-    QFile entry(file);
-    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+// The Exec value of the file's [Desktop Entry] group; empty when there is none.
+std::string execLine(std::ifstream& entry) {
     bool inEntry = false;
-    while (!entry.atEnd()) {
-        const QString line = QString::fromUtf8(entry.readLine()).trimmed();
-        if (line.startsWith(u'[')) {
-            inEntry = line == QLatin1String("[Desktop Entry]");
+    for (std::string raw; std::getline(entry, raw);) {
+        const std::string line = trimmed(raw);
+        if (!line.empty() && line.front() == '[') {
+            inEntry = line == "[Desktop Entry]";
             continue;
         }
-        const qsizetype equals = line.indexOf(u'=');
-        if (inEntry && equals > 0 && QStringView(line).left(equals).trimmed() == QLatin1String("Exec"))
-            return unescaped(line.mid(equals + 1).trimmed());
+        const size_t equals = line.find('=');
+        if (inEntry && equals != std::string::npos && equals > 0 && trimmed(line.substr(0, equals)) == "Exec")
+            return unescaped(trimmed(line.substr(equals + 1)));
     }
     return {};
 }
 
+std::vector<std::string> dataFolders() {
+    std::vector<std::string> folders;
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const char* home = std::getenv("HOME");
+    if (dataHome && *dataHome)
+        folders.push_back(dataHome);
+    else if (home && *home)
+        folders.push_back(std::string(home) + "/.local/share");
+    const char* dataDirs = std::getenv("XDG_DATA_DIRS");
+    const std::string dirs = dataDirs && *dataDirs ? dataDirs : "/usr/local/share:/usr/share";
+    for (size_t begin = 0; begin <= dirs.size();) {
+        const size_t end = std::min(dirs.find(':', begin), dirs.size());
+        if (end > begin) folders.push_back(dirs.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return folders;
+}
+
 } // namespace
 
-QString desktopEntryProgram(const QString& entryId) {
-    const QString file = QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entryId);
-    return file.isEmpty() ? QString() : firstWord(execLine(file));
+std::string desktopEntryProgram(const std::string& entryId) {
+    if (entryId.empty() || entryId.find('/') != std::string::npos) return {};
+    for (const std::string& folder : dataFolders()) {
+        std::ifstream entry(folder + "/applications/" + entryId);
+        if (entry) return firstWord(execLine(entry));
+    }
+    return {};
 }
 
 } // namespace rt

@@ -5,6 +5,7 @@
 #include "runtime/error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -55,7 +56,8 @@ int associatedProgram(const QString& path, QString* program) {
                                                   {QStringLiteral("query"), QStringLiteral("default"), type})
                                                .section(u';', 0, 0);
     if (entry.isEmpty()) return noAssociation;
-    const QString named = desktopEntryProgram(entry);
+    const QString named =
+        QFile::decodeName(desktopEntryProgram(QFile::encodeName(entry).toStdString()).c_str());
     if (named.isEmpty()) return brokenAssociation;
     const QString found = QStandardPaths::findExecutable(named);
     if (found.isEmpty()) return QFileInfo(named).isFile() ? badProgram : brokenAssociation;

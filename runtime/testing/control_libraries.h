@@ -4,6 +4,7 @@
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/settings.h"
+#include "tests/support/environment_guard.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -17,8 +18,8 @@ struct ControlLibraries : ::testing::Test {
     QString file = dir.filePath("settings.ini");
     IniSettings settings{file};
     ComponentRegistry registry{settings};
-    ControlLibraries() { qputenv("LARKSPAN_SETTINGS", file.toLocal8Bit()); }
-    ~ControlLibraries() override { qunsetenv("LARKSPAN_SETTINGS"); }
+    EnvironmentGuard environment;
+    ControlLibraries() { environment.set("LARKSPAN_SETTINGS", file.toStdString()); }
 
     struct Build {
         QString library; // the built file

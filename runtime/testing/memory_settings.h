@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../error.h"
 #include "../settings.h"
 
 #include <QList>
@@ -8,7 +9,8 @@
 
 namespace rt {
 
-// Settings kept in memory, with a log of every write, for tests.
+// Settings kept in memory, with a log of every write, for tests; with `failWrites` every write fails as
+// a settings file that cannot be written does.
 class MemorySettings : public SettingsStore {
 public:
     struct Write {
@@ -22,15 +24,18 @@ public:
         return it == values_.end() ? QString() : it->second;
     }
     void set(const QString& app, const QString& section, const QString& key, const QString& value) override {
+        if (failWrites) throw RuntimeError(75);
         values_[{app, section, key}] = value;
         writes.append({app, section, key, value});
     }
     void remove(const QString& app, const QString& section, const QString& key) override {
+        if (failWrites) throw RuntimeError(75);
         values_.erase({app, section, key});
         writes.append({app, section, key, {}, true});
     }
 
     QList<Write> writes;
+    bool failWrites = false;
 
 private:
     std::map<std::tuple<QString, QString, QString>, QString> values_;

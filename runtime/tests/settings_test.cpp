@@ -1,6 +1,11 @@
 #include "runtime/settings.h"
+#include "runtime/testing/error_of.h"
 #include "runtime/testing/memory_settings.h"
+#include "tests/support/environment_guard.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -49,6 +54,23 @@ TYPED_TEST(SettingsContract, MissingAndRemovedGiveEmptyText) {
     EXPECT_EQ(s->get(app, "MRUFiles", "MRUFile1"), "");
 }
 
+TEST(IniSettings, AWriteThatCannotReachTheFileFails) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    QFile plain(dir.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    for (const QString& file : {dir.filePath("folder"), dir.filePath("plain/settings.ini")}) {
+        SCOPED_TRACE(file.toStdString());
+        rt::IniSettings s(file);
+        EXPECT_EQ(rt::errorOf([&] { s.set(app, "MRU", "MRU1", "a.lkc"); }), 75);
+    }
+    rt::IniSettings taken(dir.filePath("folder"));
+    EXPECT_EQ(rt::errorOf([&] { taken.remove(app, "MRU", "MRU1"); }), 75);
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder")).isDir());
+    EXPECT_EQ(QFileInfo(dir.filePath("plain")).size(), 0);
+}
+
 TEST(IniSettings, SeesWhatAnotherWriterStored) {
     QTemporaryDir dir;
     rt::IniSettings reader(dir.filePath("s.ini"));
@@ -59,9 +81,10 @@ TEST(IniSettings, SeesWhatAnotherWriterStored) {
 }
 
 TEST(IniSettings, FileChosenByEnvironment) {
-    qputenv("LARKSPAN_SETTINGS", "/tmp/chosen.ini");
+    EnvironmentGuard environment;
+    environment.set("LARKSPAN_SETTINGS", "/tmp/chosen.ini");
     EXPECT_EQ(rt::IniSettings::defaultFile(), "/tmp/chosen.ini");
-    qunsetenv("LARKSPAN_SETTINGS");
+    environment.unset("LARKSPAN_SETTINGS");
     EXPECT_TRUE(rt::IniSettings::defaultFile().endsWith("/Larkspan/settings.ini"));
 }
 

@@ -1,5 +1,6 @@
 #include "install_course.h"
 
+#include "runtime/error.h"
 #include "runtime/settings.h"
 #include "runtime/strings.h"
 
@@ -22,9 +23,13 @@ QString InstallCourse(rt::SettingsStore& settings, const QString& key, const QSt
 
     const QString app = rt::StringTable::get(100);
     const QString section = rt::StringTable::get(104) + u'\\' + key;
-    settings.set(app, section, QStringLiteral("Path"), database);
-    settings.set(app, section, QStringLiteral("Config"), config);
-    settings.set(app, section, QStringLiteral("Tour"), root + QStringLiteral("/tour"));
-    settings.set(app, section, QStringLiteral("PDFDir"), root + u'/');
+    try {
+        settings.set(app, section, QStringLiteral("Path"), database);
+        settings.set(app, section, QStringLiteral("Config"), config);
+        settings.set(app, section, QStringLiteral("Tour"), root + QStringLiteral("/tour"));
+        settings.set(app, section, QStringLiteral("PDFDir"), root + u'/');
+    } catch (const rt::RuntimeError& e) {
+        return e.description;
+    }
     return {};
 }

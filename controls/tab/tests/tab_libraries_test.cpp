@@ -5,7 +5,6 @@
 #include "runtime/settings.h"
 #include "runtime/testing/control_libraries.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -29,17 +28,6 @@ TEST_F(TabLibraries, BothBuildsRegisterAndAreCreatedByTheirIdentifiers) {
                   "Goal");
         delete tab;
         EXPECT_EQ(canUnloadNow(progId), rt::S_OK);
-    }
-}
-
-TEST(TabLibraryFiles, VersionRecordsNameEachBuild) {
-    for (const auto& [path, project] : {std::pair(CVTAB_OCX, "CVTab"), std::pair(LKTAB_OCX, "LKTab")}) {
-        QFile f(QString::fromUtf8(path));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        EXPECT_TRUE(
-            bytes.contains("FileVersion=1.01\nProductName=CVTab\nInternalName=" + QByteArray(project)));
-        EXPECT_TRUE(bytes.contains("Comments=Tab Control built for Larkspan Application\n")) << project;
     }
 }
 

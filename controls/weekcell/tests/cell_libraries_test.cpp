@@ -12,8 +12,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstring>
-#include <elf.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,34 +66,6 @@ TEST_F(Libraries, AClassTheLibraryDoesNotMakeIs429) {
     void* factory = nullptr;
     const auto getClassObject = rt::libraryEntry<rt::DllGetClassObjectFn>(tfCell, "DllGetClassObject");
     EXPECT_EQ(getClassObject(cvId, QUuid(), &factory), rt::CLASS_E_CLASSNOTAVAILABLE);
-}
-
-// The library's version record: the ELF section ".lk_version", one "name=value" a line.
-QMap<QString, QString> versionRecord(const QString& library) {
-    QFile f(library);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QByteArray elf = f.readAll();
-    const auto* header = reinterpret_cast<const Elf64_Ehdr*>(elf.constData());
-    const auto* sections = reinterpret_cast<const Elf64_Shdr*>(elf.constData() + header->e_shoff);
-    const char* names = elf.constData() + sections[header->e_shstrndx].sh_offset;
-    QMap<QString, QString> record;
-    for (int i = 0; i < header->e_shnum; ++i) {
-        if (std::strcmp(names + sections[i].sh_name, ".lk_version") != 0) continue;
-        const QByteArray text = elf.mid(qsizetype(sections[i].sh_offset), qsizetype(sections[i].sh_size));
-        for (const QByteArray& line : text.split('\n'))
-            if (const auto eq = line.indexOf('='); eq > 0) record[line.left(eq)] = line.mid(eq + 1);
-    }
-    return record;
-}
-
-TEST(CellLibraries, VersionRecords) {
-    for (const auto& [library, project] : {std::pair{cvCell, "CVCell"}, {tfCell, "TFWeekViewCell"}}) {
-        const auto record = versionRecord(library);
-        EXPECT_EQ(record.value("FileVersion"), "1.01");
-        EXPECT_EQ(record.value("ProductName"), "CVCell");
-        EXPECT_EQ(record.value("InternalName"), project);
-        EXPECT_EQ(record.value("OriginalFilename"), QString(project) + ".ocx");
-    }
 }
 
 TEST_F(Libraries, LkRegsvrRegistersAndUnregisters) {

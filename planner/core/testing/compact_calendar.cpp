@@ -84,7 +84,6 @@ void EmptyClassFixture::SetUp() {
 }
 
 void EmptyClassFixture::TearDown() {
-    BlockedDays = {0};
-    LessonQueue.clear();
+    ResetSchoolDaysState();
     CourseFixture::TearDown();
 }

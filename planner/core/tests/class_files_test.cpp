@@ -6,6 +6,7 @@
 #include "planner/data/testing/course_fixture.h"
 #include "runtime/clock.h"
 #include "runtime/command_line.h"
+#include "runtime/error.h"
 #include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
@@ -24,14 +25,12 @@ protected:
     void SetUp() override {
         CourseFixture::SetUp();
         rt::setToday(day(2027, 1, 9)); // a Saturday
-        ClassFilePath.clear();
-        CurrentLesson = {};
-        LessonClipboard = {};
+        ResetLessonState();
         planner.window = &window;
     }
     void TearDown() override {
         rt::setToday(std::nullopt);
-        ClassFilePath.clear();
+        ResetLessonState();
         CourseFixture::TearDown();
     }
     QStringList texts() const {
@@ -55,6 +54,18 @@ TEST_F(ClassHandling, OpeningAClassFile) {
                            QString("ChangeCurrentDate %1").arg(day(2027, 1, 11)), "LoadMRUs", "EnableForm"}));
     EXPECT_EQ(GetMRUFile(settings, 1), file);
     EXPECT_EQ(GetMRUTitle(settings, 1), "sample1.lkc");
+}
+
+TEST_F(ClassHandling, AListThatCannotBeSavedIsToldAndTheClassStaysOpen) {
+    const QString file = classFixture("sample1.lkc");
+    settings.failWrites = true;
+    OpenClassFile(planner, file);
+    EXPECT_EQ(ClassFilePath, file);
+    EXPECT_TRUE(ClassTablesAttached);
+    ASSERT_EQ(msg.shown.size(), 1);
+    EXPECT_EQ(msg.shown[0].text, rt::standardDescription(75));
+    EXPECT_TRUE(GetMRUFile(settings, 1).isEmpty());
+    EXPECT_TRUE(window.calls.endsWith("EnableForm"));
 }
 
 TEST_F(ClassHandling, RefusedClassFileLeavesNoClassOpen) {

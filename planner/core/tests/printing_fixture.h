@@ -9,6 +9,7 @@
 #include "planner/data/testing/course_fixture.h"
 #include "runtime/dao/engine.h"
 #include "runtime/testing/test_dates.h"
+#include "tests/support/environment_guard.h"
 
 // SAMPLE1 open with a copy of its worked class (January 2027), the scratch database in a data folder of
 // the test's own, the window and the dialogs recorded.
@@ -16,16 +17,14 @@ class PrintingFixture : public CourseFixture {
 protected:
     void SetUp() override {
         CourseFixture::SetUp();
-        qputenv("XDG_DATA_HOME", path("data").toLocal8Bit());
+        environment.set("XDG_DATA_HOME", path("data").toStdString());
         OpenCourseDatabase(platform, "SAMPLE1");
         classFile = attach("sample1.lkc");
         ClassFilePath = classFile;
         setCurrentDate(rt::day(2027, 1, 4));
     }
     void TearDown() override {
-        CurrentLesson = {};
-        ClassFilePath.clear();
-        qunsetenv("XDG_DATA_HOME");
+        ResetLessonState();
         CourseFixture::TearDown();
     }
     // The current date of the main window, with its plan when it has one.
@@ -44,6 +43,7 @@ protected:
     }
 
     QString classFile;
+    EnvironmentGuard environment;
     ScriptedDialogs plannerDialogs;
     RecordingMainWindow window;
     Planner planner{platform, plannerDialogs, &window, {}};

@@ -29,13 +29,13 @@ TEST(SchoolDays, WeekendsMoveToTheMondayAfterOrTheFridayBefore) {
 }
 
 TEST(SchoolDays, OneZeroDateExcludesNoRealDate) {
-    BlockedDays = {0};
+    ResetSchoolDaysState();
     EXPECT_FALSE(IsBlockedDay(day(1899, 12, 31)));
     EXPECT_FALSE(IsBlockedDay(day(2027, 3, 3)));
     BlockedDays = {day(2027, 3, 2), day(2027, 3, 4)};
     EXPECT_TRUE(IsBlockedDay(day(2027, 3, 4)));
     EXPECT_FALSE(IsBlockedDay(day(2027, 3, 3)));
-    BlockedDays = {0};
+    ResetSchoolDaysState();
 }
 
 TEST(SchoolDays, DialogsAreAskedForTheDayAndGiveTheirResult) {

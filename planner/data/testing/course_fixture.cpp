@@ -24,10 +24,7 @@ void CourseFixture::SetUp() {
 void CourseFixture::TearDown() {
     DetachClassTables();
     CloseCourseDatabase();
-    CourseDB = rt::Database();
-    ClassTablesAttached = false;
-    LoadedCourse.clear();
-    ClassTeacher = ClassSubject = ClassPeriod = ClassComments = QString();
+    ResetCourseDataState();
     rt::setProgramFolder({});
 }
 

@@ -2,12 +2,20 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr char drivenProperty[] = "lkDriven";
+
+int failuresSoFar() {
+    const testing::TestResult* result = testing::UnitTest::GetInstance()->current_test_info()->result();
+    int failures = 0;
+    for (int i = 0; i < result->total_part_count(); ++i) failures += result->GetTestPartResult(i).failed();
+    return failures;
+}
 
 } // namespace
 
@@ -35,7 +43,13 @@ void ModalDriver::look() {
     steps_.pop_front();
     // Run outside this timer's handler: a step that opens another modal dialog blocks in its loop, and
     // this timer must go on firing to drive that one.
-    QTimer::singleShot(0, dialog, [dialog, step = std::move(step)] { step(*dialog); });
+    // A step that fails (a control not found) closes the dialog, or its modal loop would wait for ever.
+    QTimer::singleShot(0, dialog, [dialog, step = std::move(step)] {
+        const QPointer<QWidget> shown = dialog;
+        const int failures = failuresSoFar();
+        step(*dialog);
+        if (shown && shown->isVisible() && failuresSoFar() > failures) shown->close();
+    });
 }
 
 ModalDriver::Step click(const char* button, int index) {

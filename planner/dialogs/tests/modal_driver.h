@@ -8,7 +8,7 @@
 
 // Drives the modal dialogs a test opens: each step runs on the next modal dialog that is shown, in
 // order, from inside its modal loop. A modal dialog that no step is left for fails the test and is
-// closed, so that a test never hangs.
+// closed, and so is a dialog whose step fails, so that a test never hangs.
 class ModalDriver {
 public:
     using Step = std::function<void(QWidget& dialog)>;

@@ -3,17 +3,18 @@
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/testing/library_entry.h"
-
-#include <QByteArray>
+#include "tests/support/environment_guard.h"
 
 // Registers the built tab control `library`, as its setup does, into a scratch settings file, and enters
 // its class into the settings the window creates its controls from. False when the library refuses.
 inline bool RegisterTabControl(rt::SettingsStore& settings, const QString& scratchFile,
                                const QString& library) {
-    qputenv("LARKSPAN_SETTINGS", scratchFile.toLocal8Bit());
-    const rt::HResult registered = rt::libraryEntry<rt::DllRegisterServerFn>(library, "DllRegisterServer")();
-    qunsetenv("LARKSPAN_SETTINGS");
-    if (registered != rt::S_OK) return false;
+    {
+        EnvironmentGuard environment;
+        environment.set("LARKSPAN_SETTINGS", scratchFile.toStdString());
+        if (rt::libraryEntry<rt::DllRegisterServerFn>(library, "DllRegisterServer")() != rt::S_OK)
+            return false;
+    }
     rt::IniSettings file(scratchFile);
     const rt::ComponentRegistry from(file);
     const QString progId = QStringLiteral("CVTab.ctlTab");

@@ -28,10 +28,11 @@ rt::Control* makeBlank(QWidget* parent) {
 
 const QUuid cellId = QUuid::fromString(u"{11111111-2222-3333-4444-555555555555}");
 const QUuid otherId = QUuid::fromString(u"{66666666-7777-8888-9999-AAAAAAAAAAAA}");
+const QUuid libId = QUuid::fromString(u"{ABCDEF01-2222-3333-4444-555555555555}");
 
 struct Server : testing::Test {
     rt::MemorySettings settings;
-    rt::ComponentServer server{{"CVCell.WeekViewCell", cellId, "1.01", &makeBlank}};
+    rt::ComponentServer server{{"CVCell.WeekViewCell", cellId, "1.01", &makeBlank, {libId, "1.0", "CVCell"}}};
     QString get(const QString& section, const QString& key) {
         return settings.get("Components", section, key);
     }
@@ -44,15 +45,36 @@ TEST_F(Server, RegistrationWritesTheRowsAndRemovesOnlyItsOwn) {
     EXPECT_EQ(get(section, "ProgID"), "CVCell.WeekViewCell");
     EXPECT_EQ(get(section, "InprocServer32"), "/lib/CVCell.ocx");
     EXPECT_EQ(get(section, "Version"), "1.01");
+    EXPECT_EQ(get(section, "TypeLib"), "{ABCDEF01-2222-3333-4444-555555555555}");
+    const QString typeLib = "TypeLib\\{ABCDEF01-2222-3333-4444-555555555555}";
+    EXPECT_EQ(get(typeLib, "1.0"), "CVCell");
+    EXPECT_EQ(get(typeLib + "\\1.0", "FLAGS"), "2");
+    EXPECT_EQ(get(typeLib + "\\1.0", "HELPDIR"), "/lib");
+    EXPECT_EQ(get(typeLib + "\\1.0\\0", "win32"), "/lib/CVCell.ocx");
 
     // Another copy of the library at another path registered the class since: its rows stay.
     ASSERT_EQ(server.registerServer(settings, "/other/CVCell.ocx"), rt::S_OK);
     EXPECT_EQ(server.unregisterServer(settings, "/lib/CVCell.ocx"), rt::S_OK);
     EXPECT_EQ(get(section, "InprocServer32"), "/other/CVCell.ocx");
+    EXPECT_EQ(get(typeLib + "\\1.0\\0", "win32"), "/other/CVCell.ocx");
+    EXPECT_EQ(get(section, "TypeLib"), "{ABCDEF01-2222-3333-4444-555555555555}");
 
     EXPECT_EQ(server.unregisterServer(settings, "/other/CVCell.ocx"), rt::S_OK);
-    for (const char* key : {"ProgID", "InprocServer32", "Version"}) EXPECT_EQ(get(section, key), "");
+    for (const char* key : {"ProgID", "InprocServer32", "Version", "TypeLib"})
+        EXPECT_EQ(get(section, key), "");
     EXPECT_EQ(get("CVCell.WeekViewCell", "CLSID"), "");
+    EXPECT_EQ(get(typeLib, "1.0"), "");
+    for (const char* key : {"FLAGS", "HELPDIR"}) EXPECT_EQ(get(typeLib + "\\1.0", key), "");
+    EXPECT_EQ(get(typeLib + "\\1.0\\0", "win32"), "");
+}
+
+TEST_F(Server, AStoreThatCannotBeWrittenFailsTheRegistration) {
+    settings.failWrites = true;
+    EXPECT_EQ(server.registerServer(settings, "/lib/CVCell.ocx"), rt::SELFREG_E_CLASS);
+    settings.failWrites = false;
+    ASSERT_EQ(server.registerServer(settings, "/lib/CVCell.ocx"), rt::S_OK);
+    settings.failWrites = true;
+    EXPECT_EQ(server.unregisterServer(settings, "/lib/CVCell.ocx"), rt::SELFREG_E_CLASS);
 }
 
 TEST_F(Server, FactoryByClassIdAndLivingControls) {

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 #include <cstring>
 #include <sqlite3.h>
 
@@ -16,6 +17,9 @@ namespace {
 // How long an open waits for another opener's lock, and how long a statement waits later on.
 constexpr int openWaitMs = 500;
 constexpr int busyWaitMs = 2000;
+constexpr int busyStepMs = 10;
+
+std::atomic<int> busyCalls{0};
 
 struct ResetOnExit {
     sqlite3_stmt* stmt;
@@ -62,7 +66,8 @@ Connection::Connection(const QString& path, bool exclusive, bool readOnly)
     }
     sqlite3_extended_result_codes(db_, 1);
     try {
-        sqlite3_busy_timeout(db_, openWaitMs);
+        waitMs_ = openWaitMs;
+        sqlite3_busy_handler(db_, &Connection::onBusy, this);
         if (exclusive) {
             // The lock is taken now and held until close.
             exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
@@ -71,7 +76,7 @@ Connection::Connection(const QString& path, bool exclusive, bool readOnly)
         exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         // One rollback journal per file, so that a commit over attached files is atomic.
         if (!readOnly) sqlite3_exec(db_, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
-        sqlite3_busy_timeout(db_, busyWaitMs);
+        waitMs_ = busyWaitMs;
         loadLinks();
     } catch (const RuntimeError& e) {
         close();
@@ -82,6 +87,17 @@ Connection::Connection(const QString& path, bool exclusive, bool readOnly)
         throw;
     }
     sqlite3_update_hook(db_, &Connection::onUpdate, this);
+}
+
+int Connection::onBusy(void* self, int calls) {
+    ++busyCalls;
+    if (calls * busyStepMs >= static_cast<Connection*>(self)->waitMs_) return 0;
+    sqlite3_sleep(busyStepMs);
+    return 1;
+}
+
+int Connection::busyWaits() {
+    return busyCalls;
 }
 
 Connection::~Connection() {
@@ -127,9 +143,19 @@ void Connection::exec(const QString& sql) {
 
 Statement& Connection::programStatement(const QString& sql, int hidden) {
     handle();
-    ensureLinks();
     if (const auto it = statements_.constFind(sql); it != statements_.constEnd()) return **it;
-    return prepare(translateSql(sql), hidden);
+    const QString translated = translateSql(sql);
+    // The linked files are attached only when a statement names a table this file lacks: a program that
+    // never uses a link never opens the linked file, which another program may hold exclusively.
+    if (linksPending_) {
+        try {
+            return prepare(translated, hidden);
+        } catch (const RuntimeError& e) {
+            if (e.number != dao_error::TableNotFound) throw;
+        }
+        ensureLinks();
+    }
+    return prepare(translated, hidden);
 }
 
 Statement& Connection::ownStatement(const QString& sql) {

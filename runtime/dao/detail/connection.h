@@ -64,6 +64,9 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
+    // How often a connection of this process has found a file locked by another opener and waited.
+    static int busyWaits();
+
     void close();
     bool isOpen() const { return db_ != nullptr; }
     const QString& path() const { return path_; }
@@ -111,11 +114,13 @@ private:
     bool shadowed(const QString& table, const QString& schema);
     bool mainTableExists(const QString& name);
     static void onUpdate(void* self, int, const char*, const char* table, long long);
+    static int onBusy(void* self, int calls);
 
     sqlite3* db_ = nullptr;
     QString path_;
     bool readOnly_ = false;
     int depth_ = 0;
+    int waitMs_ = 0; // how long a statement waits for another opener's lock
     QHash<QString, Statement*> statements_;
     QHash<QString, std::shared_ptr<const QueryText>> queries_;
     std::vector<Link> links_;

@@ -1,6 +1,7 @@
 #include "numbered_pdf.h"
 #include "runtime/pdf/qt_pdf_reader.h"
 #include "runtime/ui/qt_printers.h"
+#include "tests/support/environment_guard.h"
 
 #include <QDir>
 #include <QPrinter>
@@ -13,7 +14,8 @@ TEST(SessionPrinter, WritesEachJobToTheNextNumberedFileOfTheFolderThatTheEnviron
     QTemporaryDir dir;
     const QString source = dir.filePath("course.pdf"), printed = dir.filePath("printed");
     pdftest::writeNumberedPdf(source, 3);
-    qputenv("LARKSPAN_PRINT_TO_PDF", printed.toLocal8Bit());
+    EnvironmentGuard environment;
+    environment.set("LARKSPAN_PRINT_TO_PDF", printed.toStdString());
     rt::QtPrinters printers;
     EXPECT_GE(printers.installedCount(), 1);
     EXPECT_TRUE(printers.hasDefault());

@@ -1,5 +1,6 @@
 #include "runtime/error.h"
 #include "runtime/shell/shell.h"
+#include "tests/support/environment_guard.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -67,11 +68,9 @@ protected:
         fake("xdg-open", "");
         fake("lp", "");
         fake("xdg-mime", "case \"$2\" in filetype) cat \"$0.type\";; default) cat \"$0.default\";; esac\n");
-        for (const char* name : {"PATH", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
-            saved.append({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
-        qputenv("PATH", (bin + ':' + qEnvironmentVariable("PATH")).toLocal8Bit());
-        qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
-        qputenv("XDG_DATA_DIRS", dir.filePath("none").toLocal8Bit());
+        environment.set("PATH", (bin + ':' + qEnvironmentVariable("PATH")).toStdString());
+        environment.set("XDG_DATA_HOME", dir.filePath("data").toStdString());
+        environment.set("XDG_DATA_DIRS", dir.filePath("none").toStdString());
         QDir().mkpath(dir.filePath("Docs/Unit 1"));
         document = dir.filePath("Docs/Unit 1/it's \"a\" b.pdf");
         write(document, "%PDF-1.4\n");
@@ -80,10 +79,6 @@ protected:
         entry("lkreader.desktop", "lkreader %f");
         program(bin + "/lkreader");
     }
-    void TearDown() override {
-        for (const Variable& v : saved) v.set ? qputenv(v.name, v.value) : qunsetenv(v.name);
-    }
-
     static void write(const QString& path, const QByteArray& text) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
@@ -108,28 +103,26 @@ protected:
         if (!file.open(QIODevice::ReadOnly)) return {};
         return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
-    // The log once a started program has written `line` into it.
-    QStringList logOnce(const QString& line) const {
-        for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20))
-            if (log().contains(line)) break;
+    // The log once a started program has written its whole `entry` at the end of it (or as it stands when
+    // the program has had its time).
+    QStringList logEndingWith(const QStringList& entry) const {
+        for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(10)) {
+            const QStringList lines = log();
+            if (lines.size() >= entry.size() && lines.sliced(lines.size() - entry.size()) == entry) break;
+        }
         return log();
     }
 
     QTemporaryDir dir;
     const QString bin = dir.filePath("bin"), applications = dir.filePath("data/applications");
     QString document;
-    struct Variable {
-        const char* name;
-        QByteArray value;
-        bool set;
-    };
-    QList<Variable> saved;
+    EnvironmentGuard environment;
 };
 
 TEST_F(DesktopShell, OpensTheFileThroughTheAssociationAsOneArgument) {
     rt::LinuxShell shell;
     EXPECT_EQ(shell.execute("open", "unit 1\\IT'S \"A\" B.PDF", {}, dir.filePath("docs"), 1), 42);
-    EXPECT_EQ(logOnce("xdg-open"),
+    EXPECT_EQ(logEndingWith({"xdg-open", document}),
               (QStringList{"xdg-mime", "query", "filetype", document, "xdg-mime", "query", "default",
                            "application/pdf", "xdg-open", document}));
 }
@@ -137,7 +130,8 @@ TEST_F(DesktopShell, OpensTheFileThroughTheAssociationAsOneArgument) {
 TEST_F(DesktopShell, AUrlGoesStraightToTheDesktop) {
     rt::LinuxShell shell;
     EXPECT_EQ(shell.execute("open", "https://example.org/help?a=1&b=2", {}, {}, 1), 42);
-    EXPECT_EQ(logOnce("xdg-open"), (QStringList{"xdg-open", "https://example.org/help?a=1&b=2"}));
+    const QStringList entry{"xdg-open", "https://example.org/help?a=1&b=2"};
+    EXPECT_EQ(logEndingWith(entry), entry);
 }
 
 TEST_F(DesktopShell, AMissingOrBrokenAssociationHasItsCodeAndOpensNothing) {
@@ -165,8 +159,10 @@ TEST_F(DesktopShell, AMissingOrBrokenAssociationHasItsCodeAndOpensNothing) {
         EXPECT_EQ(found, "untouched");
         EXPECT_EQ(shell.execute("open", document, {}, {}, 1), c.code);
     }
-    QThread::msleep(200);
-    EXPECT_FALSE(log().contains("xdg-open"));
+    // A page opened afterwards is the only one the desktop is asked for: an open started by one of the
+    // failures above would have logged before it.
+    EXPECT_EQ(shell.execute("open", "https://example.org/", {}, {}, 1), 42);
+    EXPECT_EQ(logEndingWith({"xdg-open", "https://example.org/"}).count("xdg-open"), 1);
 }
 
 TEST_F(DesktopShell, FindsTheAssociatedProgramWholeWhenItsPathHasBlanks) {

@@ -2,7 +2,6 @@
 #include "runtime/ui/single_instance.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 

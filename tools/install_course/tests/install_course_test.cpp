@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,6 +51,21 @@ TEST(InstallCourse, RefusesWhatIsNoBuiltCourseAndWritesNothing) {
         EXPECT_FALSE(InstallCourse(settings, QString::fromLatin1(c.key), c.folder).isEmpty()) << c.key;
         EXPECT_TRUE(settings.writes.isEmpty()) << c.key;
     }
+}
+
+TEST(InstallCourse, TheToolSaysWhenTheSettingsCannotBeWritten) {
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("settings.ini"));
+    ASSERT_TRUE(QDir().mkdir(settings));
+    QProcess tool;
+    tool.start(QStringLiteral(LK_INSTALL_COURSE),
+               {settings, QStringLiteral("SAMPLE1"), QStringLiteral(LK_COURSE_DIR "/SAMPLE1")});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(tool.readAllStandardError()),
+              "lk_install_course: Path/File access error: the settings file " + settings +
+                  " cannot be written\n");
+    EXPECT_TRUE(QDir(settings).isEmpty());
 }
 
 } // namespace
