@@ -20,7 +20,7 @@
 #include <QUuid>
 
 EditorFixture::EditorFixture() {
-    qputenv("LARKSPAN_SETTINGS", settingsFile.toLocal8Bit());
+    environment.set("LARKSPAN_SETTINGS", settingsFile.toStdString());
     for (const char* library : {"CVTree.ocx", "CVTab.ocx"})
         EXPECT_EQ(rt::libraryEntry<rt::DllRegisterServerFn>(QStringLiteral(LK_PROGRAM_DIR "/") + library,
                                                             "DllRegisterServer")(),
@@ -36,7 +36,6 @@ EditorFixture::EditorFixture() {
 EditorFixture::~EditorFixture() {
     stop();
     rt::setProgramFolder({});
-    qunsetenv("LARKSPAN_SETTINGS");
 }
 
 void EditorFixture::stop() {

@@ -9,6 +9,7 @@
 #include "runtime/testing/recording_message_box.h"
 #include "runtime/testing/scripted_common_dialog.h"
 #include "runtime/testing/scripted_shell.h"
+#include "tests/support/environment_guard.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -43,6 +44,7 @@ public:
     QTemporaryDir dir;
     QString db = dir.filePath(QStringLiteral("SAMPLE1.mdb"));
     QString settingsFile = dir.filePath(QStringLiteral("settings.ini"));
+    EnvironmentGuard environment;
     rt::IniSettings settings{settingsFile};
     rt::RecordingMessageBox msg;
     rt::ScriptedCommonDialog dialogs;

@@ -100,12 +100,15 @@ void ResourcesToArray(qint32 lessonPlanID, QList<ResourceRecord>& list) {
     for (ResourceRecord& r : list) {
         r.ResourceID = rs.field("ResourceID").toInt32();
         r.TypeID = rs.field("TypeID").toInt32();
-        r.Title = rs.field("Title").toString();
+        // Rows of older class files may lack a title or the heading flag: empty and not a heading.
+        const rt::Value title = rs.field("Title");
+        r.Title = title.isNull() ? QString() : title.toString();
         r.Duration = rs.field("Duration").toInt16();
         r.SortOrder = rs.field("SortOrder").toInt16();
         const rt::Value descript = rs.field("Descript");
         r.Descript = descript.isNull() ? QString() : descript.toString();
-        r.Header = rs.field("Header").toBool();
+        const rt::Value header = rs.field("Header");
+        r.Header = !header.isNull() && header.toBool();
         rs.moveNext();
     }
     rs.close();

@@ -19,6 +19,7 @@ struct Planner;
 
 namespace rt {
 class Control;
+struct RuntimeError;
 class OutsideTree;
 class RichTextBox;
 } // namespace rt
@@ -84,8 +85,6 @@ public:
     QWidget* LastTextControl = nullptr;
     // What is being dragged: a grid row's ResourceID or a tree branch's data.
     qint32 DragItemID = 0;
-    // Ctrl+V was the last key typed, outside the lesson grid.
-    bool CtrlVTyped = false;
     // Read rows of the grids by bookmark without moving them; the lesson grid's ends at the last load.
     rt::Recordset LessonGridClone, BrowserGridClone;
     int LessonFirstBookmark = -1, LessonLastBookmark = -1;
@@ -111,6 +110,11 @@ public:
         *mnuEditCopyLesson, *mnuEditPasteLesson, *mnuEditSep2, *mnuEditMakeLesson;
     QAction *mnuViewDay, *mnuViewWeek, *mnuViewMonth;
     QAction *mnuHelpTopics, *mnuPacing, *mnuHelpTutorial, *mnuHelpWeb, *mnuHelpSep1, *mnuHelpAbout;
+
+    // Edit menu (plan_x_edit_menu.cpp).
+    // Ctrl+V was typed outside the lesson grid, so the text control with the focus pasted already;
+    // Paste Text reads and clears it.
+    bool CtrlVTyped = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -199,6 +203,21 @@ private:
     // The resource the shared buttons act on, read from LastResourceControl; 0 when none.
     qint32 lastResourceID(bool treesFirst);
     void showLessonTime();
+
+    // Scheduling (plan_x_scheduling.cpp).
+    void cmdScheduleLessons_Click();
+
+    // Edit menu.
+    void mnuEditCutText_Click();
+    void mnuEditCopyText_Click();
+    void mnuEditPasteText_Click();
+    void mnuEditCutLesson_Click();
+    void mnuEditCopyLesson_Click();
+    void mnuEditPasteLesson_Click();
+    void mnuEditMakeLesson_Click();
+    // Copy Lesson Plan; false when the plan could not be read whole (told, the clipboard kept).
+    bool copyLessonPlan();
+    void tellLessonCommandFailed(const QString& what, const rt::RuntimeError& e);
 
     Planner& planner_;
 };

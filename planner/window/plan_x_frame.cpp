@@ -99,6 +99,8 @@ void PlanX::makeFrame() {
     buttonRow->addWidget(cmdInsertSpecial);
     buttonRow->addWidget(cmdScheduleLessons);
     buttonRow->addStretch();
+    connect(cmdScheduleLessons, &QPushButton::clicked, this,
+            [this] { runHandler([this] { cmdScheduleLessons_Click(); }); });
     for (QPushButton* b : {cmdInsertSpecial, cmdScheduleLessons, cmdPrevDay, cmdNextDay})
         b->setEnabled(false);
 
@@ -155,18 +157,18 @@ void PlanX::makeMenus() {
     // The Edit menu's commands work on the lesson panel and the text controls.
     QMenu* edit = topMenu("mnuEdit", 1520);
     mnuEdit = edit->menuAction();
-    mnuEditCutText = menuItem(edit, "mnuEditCutText", 1521);
+    mnuEditCutText = menuItem(edit, "mnuEditCutText", 1521, &PlanX::mnuEditCutText_Click);
     mnuEditCutText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuEditCopyText = menuItem(edit, "mnuEditCopyText", 1522);
+    mnuEditCopyText = menuItem(edit, "mnuEditCopyText", 1522, &PlanX::mnuEditCopyText_Click);
     mnuEditCopyText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditPasteText = menuItem(edit, "mnuEditPasteText", 1523);
+    mnuEditPasteText = menuItem(edit, "mnuEditPasteText", 1523, &PlanX::mnuEditPasteText_Click);
     mnuEditPasteText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     mnuEditSep1 = menuItem(edit, "mnuEditSep1", 0);
-    mnuEditCutLesson = menuItem(edit, "mnuEditCutLesson", 1524);
-    mnuEditCopyLesson = menuItem(edit, "mnuEditCopyLesson", 1525);
-    mnuEditPasteLesson = menuItem(edit, "mnuEditPasteLesson", 1526);
+    mnuEditCutLesson = menuItem(edit, "mnuEditCutLesson", 1524, &PlanX::mnuEditCutLesson_Click);
+    mnuEditCopyLesson = menuItem(edit, "mnuEditCopyLesson", 1525, &PlanX::mnuEditCopyLesson_Click);
+    mnuEditPasteLesson = menuItem(edit, "mnuEditPasteLesson", 1526, &PlanX::mnuEditPasteLesson_Click);
     mnuEditSep2 = menuItem(edit, "mnuEditSep2", 0);
-    mnuEditMakeLesson = menuItem(edit, "mnuEditMakeLesson", 1527);
+    mnuEditMakeLesson = menuItem(edit, "mnuEditMakeLesson", 1527, &PlanX::mnuEditMakeLesson_Click);
     for (QAction* item : {mnuEditCutLesson, mnuEditCopyLesson, mnuEditPasteLesson}) item->setEnabled(false);
 
     QMenu* view = topMenu("mnuView", 1540);

@@ -1,32 +1,21 @@
 #include "planner/core/lesson_shifting.h"
-#include "planner/core/planner.h"
-#include "planner/core/schedule_lessons.h"
 #include "planner/core/school_days.h"
 #include "planner/core/testing/compact_calendar.h"
-#include "planner/core/testing/recording_main_window.h"
-#include "planner/core/testing/scripted_dialogs.h"
 #include "planner/data/course_database.h"
 #include "planner/data/lesson_plans.h"
 #include "runtime/testing/error_of.h"
 
 namespace {
 
-// The course lesson that the replace cases schedule, shown as "N".
-constexpr qint32 scheduledLesson = 12;
-
-QString scheduledAsN(const StoredPlan& plan) {
-    return plan.TreeID == scheduledLesson ? QStringLiteral("N") : plan.Title;
-}
-
-enum class Op { Push, Pull, Delete, Replace, Conflict };
+enum class Op { Push, Pull, Delete, Conflict };
 
 struct ShiftCase {
     const char* name;
     const char* before;
     Op op;
     int day;       // the start (or target) day, as an index into the calendar
-    int n;         // Push, Delete: school days; Replace, Conflict: lessons
-    int perLesson; // Replace, Conflict: days per lesson
+    int n;         // Push, Delete: school days; Conflict: lessons
+    int perLesson; // Conflict: days per lesson
     const char* after;
     int conflict = -1; // Conflict: the index of the day found, -1 for none
 };
@@ -44,25 +33,6 @@ protected:
         case Op::Push: PushLessonsForward(start, qint16(c.n)); break;
         case Op::Pull: PullLessonsBack(start); break;
         case Op::Delete: DeleteLessonsInSpan(platform, start, qint16(c.n)); break;
-        case Op::Replace: {
-            // The wizard queues n lessons from the start, leaving out the calendar's excluded days, and
-            // the conflict is answered "replace".
-            ScriptedDialogs dialogs;
-            dialogs.schedule = {0,
-                                start,
-                                QString::number(c.perLesson),
-                                QList<qint32>(c.n, scheduledLesson),
-                                IsBlockedDay(0) ? QList<qint32>{} : BlockedDays,
-                                {},
-                                0,
-                                0};
-            dialogs.moveDayResults = {0};
-            RecordingMainWindow window;
-            Planner planner{platform, dialogs, &window, {}};
-            ScheduleLessons(planner);
-            EXPECT_EQ(dialogs.log, (QStringList{"Schedule", "MoveDay"}));
-            break;
-        }
         case Op::Conflict: {
             qint32 found = -1;
             const bool conflict = FindScheduleConflict(start, qint16(c.n), qint16(c.perLesson), found);
@@ -81,11 +51,11 @@ TEST_P(ShiftCases, GiveTheCalendarAfter) {
     ASSERT_EQ(readCalendar(c.before), normalized(c.before));
     const bool doubledBefore = !doubledDates().isEmpty();
     run(c);
-    EXPECT_EQ(readCalendar(c.before, scheduledAsN), normalized(c.after));
+    EXPECT_EQ(readCalendar(c.before), normalized(c.after));
     if (!doubledBefore) {
         EXPECT_EQ(doubledDates(), QStringList());
     }
-    EXPECT_EQ(loop.count, c.op == Op::Delete || c.op == Op::Replace ? 1 : 0);
+    EXPECT_EQ(loop.count, c.op == Op::Delete ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,11 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShiftCase{"delete_span_keeps_special_and_excluded", "A # [X] D E | F . . . .", Op::Delete, 0, 3, 0,
                   ". # [X] . . | F . . . ."},
         ShiftCase{"delete_from_special_start", "# A B . . | . . . . .", Op::Delete, 0, 1, 0,
-                  "# . B . . | . . . . ."},
-        ShiftCase{"replace_from_excluded_start", "[.] P . . . | . . . . .", Op::Replace, 0, 1, 1,
-                  "[.] N . . . | . . . . ."},
-        ShiftCase{"replace_two_days_over_special", "A # B C . | . . . . .", Op::Replace, 0, 1, 2,
-                  "N # N C . | . . . . ."}),
+                  "# . B . . | . . . . ."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A write that fails half-way through an operation: the trigger refuses the change of one plan.

@@ -158,11 +158,16 @@ TEST_F(LessonResources, ListOfAPlanInPlanOrder) {
     EXPECT_TRUE(list.isEmpty());
 }
 
-TEST_F(LessonResources, NullHeaderEndsTheList) {
+TEST_F(LessonResources, NullTitleAndHeaderReadAsEmptyAndNoHeadingButNullMinutesEndTheList) {
     DetachClassTables();
     attach("edge.lkc");
-    QList<ResourceRecord> list;
-    EXPECT_EQ(rt::errorOf([&] { ResourcesToArray(2, list); }), 94);
+    QList<ResourceRecord> list(1);
+    EXPECT_EQ(rt::errorOf([&] { ResourcesToArray(2, list); }), 94); // the quiz's Null Duration
+
+    CourseDB.execute("DELETE FROM LessonResources WHERE LessonPlanID = 2 AND SortOrder > 1");
+    CourseDB.execute("UPDATE LessonResources SET Title = NULL WHERE LessonPlanID = 2");
+    ResourcesToArray(2, list);
+    EXPECT_EQ(list, (QList<ResourceRecord>{{6, 0, "", 20, false, 2, 1, "", false, "", "", 0, 0}}));
 }
 
 // Copy Lesson Plan then Paste Lesson Plan onto a free day, as the edit menu pairs them.

@@ -30,10 +30,10 @@ namespace {
 // The main window on a copy of sample1.lkc, shown offscreen so that focus moves raise their events.
 // January 2027: the 4th holds three resources (one of the teacher's own), the 5th a heading and two
 // rows of one sort order, the 6th none, the 11th every resource of its course lesson.
-class LessonPanelTest : public MainWindowFixture {
+class LessonPanelTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        MainWindowFixture::SetUp();
+        MainWindowTest::SetUp();
         file = classFixture("sample1.lkc");
         window->show();
         window->activateWindow();

@@ -1,3 +1,4 @@
+#include "main_window_fixture.h"
 #include "planner/core/class_files.h"
 #include "planner/core/mru.h"
 #include "planner/core/testing/scripted_dialogs.h"
@@ -6,11 +7,13 @@
 #include "planner/data/testing/query_rows.h"
 #include "planner/dialogs/tests/modal_driver.h"
 #include "planner/window/plan_x.h"
-#include "planner/window/tests/main_window_fixture.h"
 #include "runtime/clock.h"
+#include "runtime/com/class_factory.h"
+#include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/strings.h"
+#include "runtime/testing/library_entry.h"
 #include "runtime/testing/recording_report_engine.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
@@ -27,47 +30,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// A control's own state, whether or not the view that holds it is enabled.
-bool ownEnabled(const QWidget* w) {
-    return w->isEnabledTo(w->parentWidget());
-}
-
-// The main window on SAMPLE1, with no class open.
-class MainWindowTest : public MainWindowFixture {
-protected:
-    QString open(const QString& fixture = QStringLiteral("sample1.lkc")) {
-        const QString file = classFixture(fixture);
-        OpenClassFile(planner, file);
-        EXPECT_EQ(ClassFilePath, file);
-        return file;
-    }
-
-    // Each menu item in order: "name|text|enabled|visible|shortcut".
-    QStringList menuRows() const {
-        QStringList rows;
-        const auto row = [&rows](const QAction* a) {
-            rows << QStringList{a->objectName(), a->text(), a->isEnabled() ? "on" : "off",
-                                a->isVisible() ? "shown" : "hidden", a->shortcut().toString()}
-                        .join(u'|');
-        };
-        for (const QAction* top : window->menuBar()->actions()) {
-            row(top);
-            for (const QAction* item : top->menu()->actions()) row(item);
-        }
-        return rows;
-    }
-
-    // The one of the four view pictures that is seen.
-    QWidget* frontView() const {
-        QWidget* front = nullptr;
-        for (QObject* child : window->centralWidget()->children())
-            for (QWidget* pic :
-                 {window->picNoView, window->picDayView, window->picWeekView, window->picMonthView})
-                if (child == pic) front = pic;
-        return front;
-    }
-};
 
 TEST_F(MainWindowTest, AfterLoadNoClassIsShownAndTheMenusHaveTheirDesignedStates) {
     EXPECT_EQ(window->windowTitle(), "Brackwell Larkspan");

@@ -1,12 +1,15 @@
-#include "schedule_lessons.h"
+// Make Lesson Plans: the wizard's choice applied to the open class, behind the day view's button and
+// the Edit menu's item.
+#include "plan_x_scheduling.h"
 
-#include "lesson_shifting.h"
-#include "planner.h"
+#include "plan_x.h"
+#include "planner/core/lesson_shifting.h"
+#include "planner/core/planner.h"
+#include "planner/core/school_days.h"
 #include "planner/data/lesson_plans.h"
 #include "planner/data/lesson_resources.h"
 #include "runtime/dao/in_one_transaction.h"
 #include "runtime/error.h"
-#include "school_days.h"
 #include "shared/course_settings.h"
 
 #include <optional>
@@ -103,4 +106,10 @@ void ScheduleLessons(Planner& planner) {
     window.RefreshView();
     wizard.reset();
     window.EnableForm();
+}
+
+void PlanX::cmdScheduleLessons_Click() {
+    ScheduleLessons(planner_);
+    // The focus goes to the lesson grid when it can take it.
+    FocusLessonGrid();
 }

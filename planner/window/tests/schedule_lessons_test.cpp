@@ -1,14 +1,16 @@
+#include "main_window_fixture.h"
 #include "planner/core/planner.h"
-#include "planner/core/schedule_lessons.h"
 #include "planner/core/school_days.h"
 #include "planner/core/testing/compact_calendar.h"
 #include "planner/core/testing/recording_main_window.h"
 #include "planner/core/testing/scripted_dialogs.h"
 #include "planner/data/course_database.h"
 #include "planner/data/testing/query_rows.h"
+#include "planner/window/plan_x_scheduling.h"
 #include "shared/course_settings.h"
 
 #include <QMap>
+#include <QPushButton>
 
 namespace {
 
@@ -126,6 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScheduleCase{"insert", "P Q R S . | . . . . .", 1, 0, "ab", 1, 1, 1, "P a2 b4 Q R | S . . . ."},
         ScheduleCase{"excluded_start", "[.] . . . . | . . . . .", 0, 0, "a", 1, -1, 0,
                      "[.] a2 . . . | . . . . ."},
+        ScheduleCase{"replace_two_days_over_a_special_day", "A # B C . | . . . . .", 0, 0, "a", 2, 0, 0,
+                     "a2 # a0 C . | . . . . ."},
         ScheduleCase{"special_day_inside_a_lesson", ". # . . . | . . . . .", 0, 0, "ab", 2, -1, 0,
                      "a2 # a0 b4 b0 | . . . . ."},
         ScheduleCase{"special_day_on_a_first_day", "# . . . . | . . . . .", 0, 0, "ab", 1, -1, 0,
@@ -157,6 +161,29 @@ TEST_F(EmptyClassFixture, ACustomLessonTakesTheCourseLessonsObjectivesUnderItsOw
         QueryRows("SELECT '2027-03-01', TreeID, 'My own', 'False', ItemNumber, Objective1, Objective2 FROM "
                   "LessonTree WHERE TreeID = 14"));
     BlockedDays = {0};
+}
+
+// The day view's button in the real window: the lessons go in before the run of plans, and the window
+// shows the start date and is usable again.
+TEST_F(ClassWindowTest, MakeLessonPlansInsertsTheLessonsIntoTheClassFile) {
+    const QString before = "P Q . . . | . . . . .";
+    writeCalendar(before);
+    plannerDialogs.log.clear();
+    plannerDialogs.schedule = {0, schoolDate(0), "1", {lessonOf[u'a'], lessonOf[u'b']}, {}, {}, 0, 0};
+    plannerDialogs.moveDayResults = {1};
+
+    // The button's own click: the picture it sits on is enabled by the calendar views.
+    ASSERT_TRUE(ownEnabled(window->cmdScheduleLessons));
+    emit window->cmdScheduleLessons->clicked();
+
+    EXPECT_EQ(readCalendar(before, withResources), normalized("a2 b4 P Q . | . . . . ."));
+    EXPECT_EQ(plannerDialogs.log, (QStringList{"Schedule", "MoveDay"}));
+    EXPECT_EQ(CurrentLesson.LPDate, schoolDate(0));
+    EXPECT_EQ(CurrentLesson.TreeID, lessonOf[u'a']);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->mnuEdit->isEnabled());
+    EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
+    EXPECT_EQ(msg.shown.size(), 0);
 }
 
 } // namespace
