@@ -420,6 +420,31 @@ TEST_F(LessonPanelTest, TheDetailsDialogShowsTheResourceOfTheLastResourceControl
     EXPECT_EQ(shown.value(2), "|00||");
 }
 
+TEST_F(LessonPanelTest, AnErrorInAMoveIsToldAndTheWindowIsEnabledAgain) {
+    showDay(4);
+    selectRow(window->dbgResources, 2);
+    emit window->cmdDown->clicked(); // the last row has no next one
+    ASSERT_EQ(texts().size(), 1);
+    EXPECT_TRUE(texts()[0].startsWith("Run-time error '3021':")) << texts()[0].toStdString();
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_EQ(plan(), (QStringList{"1", "3", "0"}));
+}
+
+// Without the tab control's library the window is told why and runs without objective tabs.
+TEST_F(LessonPanelTest, WithoutTheTabControlTheWindowRunsWithoutTabs) {
+    rt::MemorySettings bare;
+    rt::Platform platformWithout{msg, bare, dialogs, clipboard, shell, pdf, printers, loop, cursor};
+    Planner plannerWithout{platformWithout, plannerDialogs, nullptr, [] {}};
+    PlanX without(plannerWithout);
+    ASSERT_EQ(texts().size(), 1);
+    EXPECT_TRUE(texts()[0].startsWith("Run-time error '429':")) << texts()[0].toStdString();
+    EXPECT_EQ(without.tabObject, nullptr);
+    without.InitTabs();
+    without.ObjectivesDirty = true;
+    without.CommitObjectives();
+    EXPECT_FALSE(without.ObjectivesDirty);
+}
+
 TEST_F(LessonPanelTest, ANewResourceWithoutMinutesIsStoredWithZeroAndTypeZero) {
     showDay(6);
     ModalDriver driver;
