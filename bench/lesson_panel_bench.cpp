@@ -8,21 +8,12 @@
 #include "planner/data/lesson_plans.h"
 #include "planner/data/lesson_resources.h"
 #include "planner/window/plan_x.h"
-#include "ratio_reporter.h"
 #include "runtime/dao/engine.h"
-#include "runtime/testing/counting_event_loop.h"
-#include "runtime/testing/fake_printers.h"
-#include "runtime/testing/memory_clipboard.h"
-#include "runtime/testing/memory_settings.h"
-#include "runtime/testing/recording_cursor.h"
-#include "runtime/testing/recording_message_box.h"
-#include "runtime/testing/recording_pdf_reader.h"
-#include "runtime/testing/scripted_common_dialog.h"
-#include "runtime/testing/scripted_shell.h"
+#include "runtime/testing/platform_doubles.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
+#include "window_bench.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <sqlite3.h>
@@ -35,7 +26,7 @@ constexpr int planRows = 30;
 constexpr qint32 addedResource = 4;
 
 // The plan of the day holds 30 of the teacher's own resources; the window shows it.
-class PlanOfThirty {
+class PlanOfThirty : public rt::PlatformDoubles {
 public:
     PlanOfThirty() {
         CourseSettings = {};
@@ -72,16 +63,6 @@ public:
     }
 
     BenchFiles files{{planDay}};
-    rt::MemorySettings settings;
-    rt::RecordingMessageBox msg;
-    rt::ScriptedCommonDialog dialogs;
-    rt::MemoryClipboard clipboard;
-    rt::ScriptedShell shell;
-    rt::RecordingPdfReader pdf;
-    rt::FakePrinters printers;
-    rt::CountingEventLoop loop;
-    rt::RecordingCursor cursor;
-    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
     ScriptedDialogs plannerDialogs;
     Planner planner{platform, plannerDialogs, nullptr, [] {}};
     std::unique_ptr<PlanX> window;
@@ -234,15 +215,10 @@ BENCHMARK(MoveRowDownRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("add to a plan of 30 / raw", "AddToPlan", "AddToPlanRaw",
-                        "(goal: within 16 ms; the write, both grids bound again, total and details)");
-    reporter.printRatio("move a row down / raw", "MoveRowDown", "MoveRowDownRaw",
-                        "(goal: within 16 ms; the swap, the same reload, the row found)");
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [](RatioReporter& reporter) {
+        reporter.printRatio("add to a plan of 30 / raw", "AddToPlan", "AddToPlanRaw",
+                            "(goal: within 16 ms; the write, both grids bound again, total and details)");
+        reporter.printRatio("move a row down / raw", "MoveRowDown", "MoveRowDownRaw",
+                            "(goal: within 16 ms; the swap, the same reload, the row found)");
+    });
 }

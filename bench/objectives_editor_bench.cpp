@@ -7,7 +7,6 @@
 #include "objectives_editor/editor_state.h"
 #include "objectives_editor/editor_window.h"
 #include "objectives_editor/lesson_objectives.h"
-#include "ratio_reporter.h"
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
@@ -23,8 +22,8 @@
 #include "runtime/testing/scripted_common_dialog.h"
 #include "runtime/testing/scripted_shell.h"
 #include "shared/course_settings.h"
+#include "window_bench.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
@@ -174,13 +173,8 @@ BENCHMARK(RawUpdate)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio("save / raw UPDATE", "SaveObjectiveAlone", "RawUpdate",
-                        "(the existence test, the updatable open and the write)");
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv, [](RatioReporter& reporter) {
+        reporter.printRatio("save / raw UPDATE", "SaveObjectiveAlone", "RawUpdate",
+                            "(the existence test, the updatable open and the write)");
+    });
 }

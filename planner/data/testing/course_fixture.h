@@ -1,15 +1,6 @@
 #pragma once
 
-#include "runtime/platform.h"
-#include "runtime/testing/counting_event_loop.h"
-#include "runtime/testing/fake_printers.h"
-#include "runtime/testing/memory_clipboard.h"
-#include "runtime/testing/memory_settings.h"
-#include "runtime/testing/recording_cursor.h"
-#include "runtime/testing/recording_message_box.h"
-#include "runtime/testing/recording_pdf_reader.h"
-#include "runtime/testing/scripted_common_dialog.h"
-#include "runtime/testing/scripted_shell.h"
+#include "runtime/testing/platform_doubles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -17,7 +8,7 @@
 // The sample courses installed into a temporary folder (their databases copied, since opening a class
 // writes links into them), the platform's doubles, the template beside the program, and the module
 // state of the planner's data reset. SAMPLE1 is the command line's course.
-class CourseFixture : public ::testing::Test {
+class CourseFixture : public ::testing::Test, protected rt::PlatformDoubles {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -32,14 +23,4 @@ protected:
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    rt::MemorySettings settings;
-    rt::RecordingMessageBox msg;
-    rt::ScriptedCommonDialog dialogs;
-    rt::MemoryClipboard clipboard;
-    rt::ScriptedShell shell;
-    rt::RecordingPdfReader pdf;
-    rt::FakePrinters printers;
-    rt::CountingEventLoop loop;
-    rt::RecordingCursor cursor;
-    rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
 };
