@@ -8,12 +8,16 @@
 #include "planner/data/lesson_plans.h"
 #include "planner/data/lesson_resources.h"
 #include "planner/window/plan_x.h"
+#include "runtime/com/component_registry.h"
 #include "runtime/dao/engine.h"
+#include "runtime/settings.h"
 #include "runtime/testing/platform_doubles.h"
+#include "runtime/testing/registered_libraries.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
 #include "window_bench.h"
 
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <sqlite3.h>
@@ -37,7 +41,8 @@ public:
         for (int i = 1; i <= planRows; ++i)
             AddNewResource(CurrentLesson.LessonPlanID, QStringLiteral("Resource %1").arg(i), 0, qint16(i),
                            QStringLiteral("What resource %1 is for.").arg(i));
-        window = std::make_unique<PlanX>(planner);
+        rt::registerLibraries(componentsFile, {CVCELL_OCX, CVTAB_OCX});
+        window = std::make_unique<PlanX>(planner, registry);
         window->LoadLessonResources(CurrentLesson);
     }
     ~PlanOfThirty() {
@@ -63,6 +68,10 @@ public:
     }
 
     BenchFiles files{{planDay}};
+    QTemporaryDir dir;
+    QString componentsFile = dir.filePath(QStringLiteral("components.ini"));
+    rt::IniSettings components{componentsFile};
+    rt::ComponentRegistry registry{components};
     ScriptedDialogs plannerDialogs;
     Planner planner{platform, plannerDialogs, nullptr, [] {}};
     std::unique_ptr<PlanX> window;

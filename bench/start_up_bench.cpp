@@ -1,8 +1,8 @@
 // The planner's start, from starting the program to its start-up dialog on the screen, beside the
 // toolkit's floor: a bare application showing one window. Both run offscreen in processes of their own.
-#include "planner/window/tests/tab_control_registration.h"
 #include "ratio_reporter.h"
 #include "runtime/settings.h"
+#include "runtime/testing/registered_libraries.h"
 #include "tools/install_course/install_course.h"
 
 #include <QCoreApplication>
@@ -27,7 +27,7 @@ struct Installed {
             QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/") + file, course + u'/' + file);
         rt::IniSettings settings(dir.filePath("settings.ini"));
         InstallCourse(settings, "SAMPLE1", course);
-        RegisterTabControl(settings, settings.file(), CVTAB_OCX);
+        rt::registerLibraries(settings.file(), {CVCELL_OCX, CVTAB_OCX});
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LARKSPAN_SETTINGS", settings.file());
         environment.insert("LARKSPAN_WINDOW_REPORT", "1");

@@ -20,6 +20,22 @@ function(lk_add_test name)
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT ${LK_TEST_TIMEOUT})
 endfunction()
 
+# lk_add_fuzzer(name SOURCES a.cpp ... LIBS lib ...): a coverage-guided fuzzer, only where the compiler has
+# libFuzzer (a build folder configured with CC=clang CXX=clang++). The sources are compiled in again,
+# instrumented, so they name the code under test itself rather than its library.
+function(lk_add_fuzzer name)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        return()
+    endif()
+    cmake_parse_arguments(F "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${F_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PRIVATE ${F_LIBS})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address)
+    lk_warnings(${name})
+endfunction()
+
 # The program folder (the planner's executable, the class-file template "CLASS.NEW", "LKFormat.dat",
 # "reports.mdb") and the built sample courses (course/README.md).
 set(LK_PROGRAM_DIR ${PROJECT_BINARY_DIR}/bin)

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <initializer_list>
 
 namespace {
 
@@ -68,10 +67,10 @@ frmMenu::frmMenu(Editor& editor) : editor_(editor) {
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
     grid->setVerticalSpacing(rt::twips::toPx(240));
-    // The exchange-file import and export are not there yet.
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdImport, cmdExport, lbl2, lbl3}) w->setEnabled(false);
     buildMenus();
     connect(cmdEdit, &QPushButton::clicked, this, &frmMenu::cmdEdit_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmMenu::cmdImport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &frmMenu::cmdExport_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMenu::cmdExit_Click);
     Form_Load();
 }
@@ -95,9 +94,9 @@ void frmMenu::buildMenus() {
     mnuHowTRD = item(help, "mnuHowTRD", QString());
     help->addSeparator();
     mnuAbout = item(help, "mnuAbout", QStringLiteral("&About..."));
-    mnuExport->setEnabled(false);
-    mnuImport->setEnabled(false);
     connect(mnuEdit, &QAction::triggered, this, &frmMenu::cmdEdit_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmMenu::mnuExport_Click);
+    connect(mnuImport, &QAction::triggered, this, &frmMenu::mnuImport_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMenu::cmdExit_Click);
     connect(mnuLocalHelp, &QAction::triggered, this, &frmMenu::mnuLocalHelp_Click);
     connect(mnuHowTRD, &QAction::triggered, this, &frmMenu::mnuHowTRD_Click);

@@ -20,6 +20,11 @@ public:
 
     void cmdEdit_Click();
     void cmdExit_Click();
+    // The exchange file: asks for its name, then writes or reads it.
+    void cmdExport_Click();
+    void cmdImport_Click();
+    void mnuExport_Click();
+    void mnuImport_Click();
     void mnuLocalHelp_Click();
     void mnuHowTRD_Click();
     void mnuAbout_Click();

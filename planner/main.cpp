@@ -2,6 +2,8 @@
 #include "planner/core/class_files.h"
 #include "planner/dialogs/qt_planner_dialogs.h"
 #include "planner/window/plan_x.h"
+#include "runtime/com/component_registry.h"
+#include "runtime/error.h"
 #include "runtime/event_loop.h"
 #include "runtime/pdf/qt_pdf_reader.h"
 #include "runtime/ui/qt_clipboard.h"
@@ -11,6 +13,7 @@
 #include "runtime/ui/qt_printers.h"
 #include "runtime/ui/single_instance.h"
 #include "runtime/ui/window_report.h"
+#include "shared/course_settings.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -32,6 +35,8 @@ int main(int argc, char** argv) {
     rt::QtCursor cursor;
     rt::Platform platform{msg, settings, dialogs, clipboard, shell, pdf, printers, loop, cursor};
     QtPlannerDialogs plannerDialogs(platform);
+    // The window's controls come from the libraries registered in the settings file.
+    rt::ComponentRegistry components(settings);
     // The databases are closed and every setting is written by then: nothing else runs.
     Planner planner{platform, plannerDialogs, nullptr, [] {
                         std::fflush(nullptr);
@@ -46,12 +51,21 @@ int main(int argc, char** argv) {
         window->raise();
         window->activateWindow();
     });
-    const StartUp startUp{[&instance] { return instance.anotherIsRunning(); },
-                          [&window, &planner] {
-                              window = std::make_unique<PlanX>(planner);
-                              window->show();
-                              return window.get();
-                          }};
+    const StartUp startUp{
+        [&instance] { return instance.anotherIsRunning(); },
+        [&window, &planner, &components, &msg] {
+            try {
+                window = std::make_unique<PlanX>(planner, components);
+            } catch (const rt::RuntimeError& e) {
+                // A control library that is not registered: no window shows, so
+                // the error is told before the program ends.
+                msg.show({QStringLiteral("Run-time error '%1':\r\n\r\n%2").arg(e.number).arg(e.description),
+                          CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Critical});
+                throw;
+            }
+            window->show();
+            return window.get();
+        }};
     if (!Main(planner, startUp)) return EXIT_SUCCESS;
     return app.exec();
 }

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringDecoder>
 
 namespace rt {
@@ -20,6 +21,32 @@ QString decodeWindows1252(const QByteArray& bytes) {
         out[i] = QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
     }
     return out;
+}
+
+namespace {
+
+const QString& codePage() {
+    static const QString chars = [] {
+        QByteArray all(256, '\0');
+        for (int i = 0; i < 256; ++i) all[i] = char(i);
+        return decodeWindows1252(all);
+    }();
+    return chars;
+}
+
+} // namespace
+
+QChar ansiChar(unsigned char code) {
+    return codePage()[code];
+}
+
+int ansiCode(QChar c) {
+    static const QHash<char16_t, int> codes = [] {
+        QHash<char16_t, int> h;
+        for (int i = 0; i < 256; ++i) h.insert(codePage()[i].unicode(), i);
+        return h;
+    }();
+    return codes.value(c.unicode(), -1);
 }
 
 QString decodeText(const QByteArray& bytes) {

@@ -16,6 +16,11 @@ QStringList splitLines(const QString& text);
 // Decodes bytes as Windows-1252, one character a byte (the five bytes it leaves undefined keep their value).
 QString decodeWindows1252(const QByteArray& bytes);
 
+// The character of one byte in Windows-1252, as decodeWindows1252 gives it.
+QChar ansiChar(unsigned char code);
+// The byte of `c` in Windows-1252, or -1 when the code page has no such character.
+int ansiCode(QChar c);
+
 // Decodes bytes as UTF-8 when valid, else as Windows-1252.
 QString decodeText(const QByteArray& bytes);
 

@@ -34,10 +34,40 @@ public:
         watch.start(5);
     }
 
+    // Opens the editor window and closes it again, so that it is loaded and hidden.
+    frmTRD* loadEditorWindow() {
+        whenModal([](QWidget& window) { window.close(); });
+        child<QPushButton>("cmdEdit")->click();
+        return menu().editorWindow();
+    }
+    QString objectives() {
+        return courseValue(QStringLiteral(
+            "SELECT group_concat(TreeID || ':' || COALESCE(Objective5, '(Null)'), '|') FROM LessonTree"));
+    }
+    QString writeFile(const QByteArray& bytes) {
+        const QString path = dir.filePath(QStringLiteral("chosen.lko"));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+
     QTimer watch;
 };
 
-TEST_F(MenuWindow, LoadsCaptionsColourAndTheExchangeControlsDisabled) {
+// The exchange file's dialogs: in the program's folder, long names, the path must exist, another
+// extension allowed, read-only hidden, a prompt before overwriting.
+rt::FileDialogRequest exchangeDialog(const char* title, const char* fileName, const char* filter) {
+    return {QString::fromLatin1(title),
+            QString::fromLatin1(filter),
+            QStringLiteral(".lko"),
+            QStringLiteral(LK_PROGRAM_DIR),
+            QString::fromLatin1(fileName),
+            1,
+            0x200C07};
+}
+
+TEST_F(MenuWindow, LoadsCaptionsAndColour) {
     ASSERT_TRUE(start());
     EXPECT_EQ(menu().windowTitle(), "Tallyreed  Science");
     const std::pair<const char*, const char*> texts[] = {{"cmdEdit", "&Tallyreed"},
@@ -50,11 +80,10 @@ TEST_F(MenuWindow, LoadsCaptionsColourAndTheExchangeControlsDisabled) {
               "Update your course objectives with an existing objectives file.");
     EXPECT_EQ(child<QLabel>("lbl3")->text(), "Create a local objectives file that others can import.");
     EXPECT_EQ(child<QAction>("mnuHowTRD")->text(), "How to use the Tallyreed..");
-    for (const char* name : {"cmdImport", "cmdExport", "lbl2", "lbl3"})
-        EXPECT_FALSE(child<QWidget>(name)->isEnabled()) << name;
+    for (const char* name : {"cmdEdit", "cmdImport", "cmdExport", "lbl2", "lbl3"})
+        EXPECT_TRUE(child<QWidget>(name)->isEnabled()) << name;
     for (const char* name : {"mnuImport", "mnuExport"})
-        EXPECT_FALSE(child<QAction>(name)->isEnabled()) << name;
-    EXPECT_TRUE(child<QPushButton>("cmdEdit")->isEnabled());
+        EXPECT_TRUE(child<QAction>(name)->isEnabled()) << name;
     for (const char* name : {"lbl1", "lbl2", "lbl3"})
         EXPECT_EQ(child<QLabel>(name)->palette().color(QPalette::Window), QColor(204, 229, 255)) << name;
     EXPECT_EQ(menu().size(), QSize(518, 363));
@@ -171,6 +200,94 @@ TEST_F(MenuWindow, ExitClosesTheDatabaseUnloadsTheMenuAndEnds) {
     EXPECT_FALSE(EditorCourseDB.isOpen());
     EXPECT_EQ(frmMenu::instance(), nullptr);
     EXPECT_EQ(ended, 1);
+}
+
+TEST_F(MenuWindow, ExportAsksForTheFileThenWritesItAndCancelWritesNothing) {
+    ASSERT_TRUE(start());
+    QPushButton* cmdExport = child<QPushButton>("cmdExport");
+    const rt::FileDialogRequest request = exchangeDialog(
+        "Export Local Objective file...", "MyLocalObjectives.lko", "Larkspan Objective file (*.lko)|*.lko");
+    dialogs.cancel();
+    cmdExport->click();
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(dialogs.shown[0].kind, rt::ScriptedCommonDialog::Shown::Save);
+    EXPECT_EQ(dialogs.shown[0].request, request);
+    EXPECT_TRUE(cmdExport->isEnabled());
+    EXPECT_FALSE(QFile::exists(QStringLiteral(LK_PROGRAM_DIR "/MyLocalObjectives.lko")));
+
+    const QString chosen = dir.filePath(QStringLiteral("ours.lko"));
+    dialogs.choose(chosen);
+    child<QAction>("mnuExport")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 2);
+    EXPECT_EQ(dialogs.shown[1].kind, rt::ScriptedCommonDialog::Shown::Save);
+    EXPECT_EQ(dialogs.shown[1].request, request);
+    QFile written(chosen);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("bwIF\xFFWW01\xFF"
+                                             "0110\xFF"
+                                             "12\xFF"
+                                             "12\xFFUse the rain barrel"));
+    EXPECT_TRUE(cmdExport->isEnabled());
+    EXPECT_EQ(messages(), "");
+}
+
+TEST_F(MenuWindow, ImportAsksForTheFileAndCancelChangesNothing) {
+    ASSERT_TRUE(start());
+    frmTRD* editorWindow = loadEditorWindow();
+    ASSERT_NE(editorWindow, nullptr);
+    const QString before = objectives();
+    cursor.history.clear();
+    QPushButton* cmdImport = child<QPushButton>("cmdImport");
+    dialogs.cancel();
+    cmdImport->click();
+    dialogs.cancel();
+    child<QAction>("mnuImport")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 2);
+    for (const auto& shown : dialogs.shown) {
+        EXPECT_EQ(shown.kind, rt::ScriptedCommonDialog::Shown::Open);
+        EXPECT_EQ(shown.request,
+                  exchangeDialog("Import Local Objective file...", "",
+                                 "Larkspan Objectives file (*.lko)|*.lko|All files (*.*)|*.*"));
+    }
+    EXPECT_TRUE(cmdImport->isEnabled());
+    EXPECT_EQ(messages(), "");
+    EXPECT_EQ(objectives(), before);
+    EXPECT_EQ(menu().editorWindow(), editorWindow);
+    EXPECT_TRUE(cursor.history.isEmpty()); // no hourglass
+}
+
+TEST_F(MenuWindow, ImportUnloadsTheEditorWindowAndShowsTheOutcome) {
+    ASSERT_TRUE(start());
+    ASSERT_NE(loadEditorWindow(), nullptr);
+    QPushButton* cmdImport = child<QPushButton>("cmdImport");
+    dialogs.choose(writeFile("bwIF\xFFWW01\xFF"
+                             "0110\xFF"
+                             "1\xFF"
+                             "12\xFF"
+                             "From the menu\xFF"));
+    const int yields = loop.count;
+    cmdImport->click();
+    EXPECT_EQ(messages(), "Your local objectives have been imported successfully. | Tallyreed");
+    EXPECT_EQ(courseValue(QStringLiteral("SELECT Objective5 FROM LessonTree WHERE TreeID = 12")),
+              "From the menu");
+    EXPECT_EQ(menu().editorWindow(), nullptr);
+    EXPECT_GT(loop.count, yields);
+    EXPECT_TRUE(cmdImport->isEnabled());
+    EXPECT_EQ(cursor.screenPointer(), rt::Pointer::Default);
+
+    // A refused file: the message, nothing changed, the pointer and the button back.
+    const QString before = objectives();
+    msg.shown.clear();
+    dialogs.choose(writeFile("bwIF\xFFKTN1\xFF"
+                             "0110\xFF"
+                             "1\xFF"
+                             "12\xFFOther\xFF"));
+    child<QAction>("mnuImport")->trigger();
+    EXPECT_EQ(messages(), "The local objectives file selected does not belong to this course.\r\n\r\n"
+                          "Press OK to cancel this import. | Tallyreed");
+    EXPECT_EQ(objectives(), before);
+    EXPECT_TRUE(cmdImport->isEnabled());
+    EXPECT_EQ(cursor.screenPointer(), rt::Pointer::Default);
 }
 
 } // namespace

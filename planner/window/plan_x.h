@@ -12,13 +12,17 @@
 
 class QLabel;
 class QMenu;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabBar;
 struct Planner;
 
 namespace rt {
+class ComponentRegistry;
 class Control;
+class Dispatch;
+class MonthCalendar;
 struct RuntimeError;
 class OutsideTree;
 class RichTextBox;
@@ -30,7 +34,8 @@ class RichTextBox;
 class PlanX : public QMainWindow, public MainWindow {
     Q_OBJECT
 public:
-    explicit PlanX(Planner& planner);
+    // The window's own controls come from `components` (the component rows of the settings store).
+    PlanX(Planner& planner, rt::ComponentRegistry& components);
 
     // Shell (plan_x_shell.cpp).
     void UIOpenClass() override;
@@ -54,6 +59,24 @@ public:
     void ShowMonthView() override;
     void ChangeCurrentDate(qint32 date) override;
     void RefreshView() override;
+    void UpdateWeekViewCells(qint32 monday);
+    // A Null or empty `d` stands for today.
+    void UpdateMonthViewCells(const rt::Value& d);
+
+    // Calendar views: their controls and the window variables of the date navigation.
+    // SSMonth1[0] on the week view, SSMonth1[1] filling the month view.
+    std::array<rt::MonthCalendar*, 2> SSMonth1;
+    // Monday to Friday, then the weekend.
+    std::array<rt::Control*, 6> cCell;
+    // txtMV[k] lies over day k of the month shown; element 0 is the design's box the others copy.
+    std::array<QPlainTextEdit*, 32> txtMV{};
+    // [0] the week view's, [1] the day view's.
+    std::array<QLabel*, 2> lblDate, lblTeacher;
+    std::array<QLabel*, 1> lblUnit;
+    qint16 SelectedCellIndex = 0;
+    bool IgnoreCalendarChange = false;
+    bool CalendarMonthInitialised = false;
+    qint16 CalendarMouseButton = 0;
 
     // The frame's controls, by their names in the window.
     QWidget *picNoView, *picDayView, *picWeekView, *picMonthView;
@@ -156,15 +179,42 @@ private:
     // File > Print hands the open class to the printing (plan_x_print.cpp).
     void mnuFilePrint_Click();
 
-    // Calendar views.
+    // Calendar views: their controls (plan_x_view_controls.cpp), the views (plan_x_views.cpp) and the
+    // date navigation (plan_x_navigation.cpp).
+    void makeCalendarViews();
+    // At load: the calendars' weekdays, range and option; the day boxes of the month view.
+    void setUpCalendars();
+    void makeDayBoxes();
+    // The window's own background colour, which every week cell but the selected one takes.
+    void setFormBackColor(quint32 colour);
+    // The Cut and Copy Lesson Plan items follow whether the current date has a plan.
+    void enableLessonCommands();
     void mnuViewDay_Click();
     void mnuViewWeek_Click();
     void mnuViewMonth_Click();
     void opDayView_Click();
     void opWeekView_Click();
     void opMonthView_Click();
+    void cmdPrevDay_Click();
+    void cmdNextDay_Click();
+    // Drops on the day buttons end the drag; nothing else happens.
+    void cmdPrevDay_DragDrop();
+    void cmdNextDay_DragDrop();
+    void cCell_Click(qint16 index);
+    void cCell_DblClick(qint16 index);
+    void cCell_GotFocus(qint16 index);
+    void SSMonth1_SelChanged(qint16 index, const QString& selDate, const QString& oldSelDate);
+    void SSMonth1_InitMonth();
+    void SSMonth1_MouseDown(qint16 index, qint16 button);
+    void SSMonth1_DblClick();
+    void SSMonth1_GotFocus();
+    void txtMV_Click(qint16 index);
+    void txtMV_DblClick(qint16 index);
+    void txtMV_GotFocus(qint16 index);
     // Brings one view picture to the front of the four.
     void bringToFront(QWidget* picture);
+    // The date a day box stands for.
+    qint32 dayBoxDate(qint16 index) const;
 
     // Lesson panel.
     void makeLessonPanel();
@@ -220,4 +270,8 @@ private:
     void tellLessonCommandFailed(const QString& what, const rt::RuntimeError& e);
 
     Planner& planner_;
+    rt::ComponentRegistry& components_;
+    quint32 formBackColor_;
+    // Each view procedure's own guard against running again inside itself.
+    bool dayViewBusy_ = false, weekViewBusy_ = false, monthViewBusy_ = false;
 };

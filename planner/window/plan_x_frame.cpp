@@ -1,9 +1,11 @@
 // The window's design: its controls with their names, design-time string numbers and places, and the
 // menu bar with each item's design-time state.
 #include "plan_x.h"
+#include "plan_x_design.h"
 
 #include "planner/core/planner.h"
 #include "planner/dialogs/dialog_controls.h"
+#include "runtime/com/olecolor.h"
 #include "runtime/com/twips.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/report/own_report_engine.h"
@@ -15,13 +17,12 @@
 #include <QRadioButton>
 #include <QTabBar>
 
-namespace {
-
-using rt::twips::toPx;
-
 void place(QWidget* w, int left, int top, int width, int height) {
+    using rt::twips::toPx;
     w->setGeometry(toPx(left), toPx(top), toPx(width), toPx(height));
 }
+
+namespace {
 
 QWidget* picture(QWidget* form, const char* name) {
     auto* pic = designed<QWidget>(form, name);
@@ -38,10 +39,12 @@ QTabBar* tabStrip(QWidget* parent, const char* name) {
 
 } // namespace
 
-PlanX::PlanX(Planner& planner)
-    : CrystalReport1(std::make_unique<rt::OwnReportEngine>(planner.platform.printers)), planner_(planner) {
+PlanX::PlanX(Planner& planner, rt::ComponentRegistry& components)
+    : CrystalReport1(std::make_unique<rt::OwnReportEngine>(planner.platform.printers)), planner_(planner),
+      components_(components), formBackColor_(rt::olecolor::buttonFace) {
     setObjectName(QStringLiteral("PlanX"));
     makeFrame();
+    makeCalendarViews();
     makeMenus();
     makeLessonPanel();
     Form_Load();

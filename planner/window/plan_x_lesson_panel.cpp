@@ -126,8 +126,7 @@ void PlanX::makeLessonPanel() {
 // The tab control comes from its registered library; without it the window runs without tabs.
 void PlanX::makeObjectiveTabs() {
     runHandler([this] {
-        tabObject = rt::ComponentRegistry(planner_.platform.settings)
-                        .create(QStringLiteral("CVTab.ctlTab"), picSummary);
+        tabObject = components_.create(QStringLiteral("CVTab.ctlTab"), picSummary);
         tabObject->setObjectName(QStringLiteral("tabObject"));
         place(tabObject, 0, 2925, 4605, 2265);
         // The teacher types the plan's objectives into its pages.

@@ -41,7 +41,9 @@ void PlanX::Form_Load() {
         pic->setGeometry(0, toPx(420), toPx(9510), toPx(6120));
     for (rt::OutsideTree* tree : {pvChapter, pvType})
         tree->setDragIcon(rt::Pictures::imageListPicture(QStringLiteral("DragCopy")));
+    setUpCalendars();
     ShowNoView();
+    makeDayBoxes();
 }
 
 void PlanX::UIOpenClass() {

@@ -4,6 +4,8 @@
 #include "detail/connection.h"
 #include "runtime/error.h"
 
+#include <exception>
+
 namespace rt {
 
 using namespace dao_error;
@@ -49,8 +51,17 @@ void Workspace::endTrans(void (detail::Connection::*end)()) {
     if (depth_ == 0)
         throw RuntimeError(NoTransaction, QStringLiteral("Commit or rollback without a transaction."));
     --depth_;
-    for (const auto& c : live())
-        if (c->transactionDepth() > 0) (*c.*end)();
+    // Every connection ends its part even when another one fails; the first failure goes on.
+    std::exception_ptr failure;
+    for (const auto& c : live()) {
+        if (c->transactionDepth() == 0) continue;
+        try {
+            (*c.*end)();
+        } catch (...) {
+            if (!failure) failure = std::current_exception();
+        }
+    }
+    if (failure) std::rethrow_exception(failure);
 }
 
 void Workspace::close() {

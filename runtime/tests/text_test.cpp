@@ -41,6 +41,13 @@ TEST(ReadTextLines, MissingFileIsError53) {
     }
 }
 
+TEST(Windows1252, EveryByteComesBackAndOtherCharactersHaveNone) {
+    for (int b = 0; b < 256; ++b) EXPECT_EQ(rt::ansiCode(rt::ansiChar(uchar(b))), b) << b;
+    EXPECT_EQ(rt::ansiCode(QChar(0x20AC)), 0x80);
+    EXPECT_EQ(rt::ansiCode(QChar(0x2192)), -1);
+    EXPECT_EQ(rt::ansiCode(QChar(0x0100)), -1);
+}
+
 TEST(StringTable, KnownAndUnknownNumbers) {
     EXPECT_EQ(rt::StringTable::get(100), "Brackwell Larkspan 2.0 Engine");
     EXPECT_EQ(rt::StringTable::get(109), "LKFormat.dat");

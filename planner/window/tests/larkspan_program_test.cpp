@@ -1,7 +1,8 @@
 // The built program in a process of its own, offscreen, with a settings file of its own; the test reads
 // the windows it reports and answers them as a user would.
-#include "planner/window/tests/tab_control_registration.h"
+#include "runtime/com/component_registry.h"
 #include "runtime/settings.h"
+#include "runtime/testing/registered_libraries.h"
 #include "tools/install_course/install_course.h"
 
 #include <QDir>
@@ -64,7 +65,7 @@ protected:
             ASSERT_TRUE(QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/") + file, course + u'/' + file));
         rt::IniSettings settings(dir.filePath("settings.ini"));
         ASSERT_EQ(InstallCourse(settings, "SAMPLE1", course), QString());
-        ASSERT_TRUE(RegisterTabControl(settings, settings.file(), CVTAB_OCX));
+        rt::registerLibraries(settings.file(), {CVCELL_OCX, CVTAB_OCX});
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LARKSPAN_SETTINGS", settings.file());
         environment.insert("LARKSPAN_WINDOW_REPORT", "1");
@@ -113,6 +114,22 @@ TEST_F(LarkspanProgram, ACourseThatIsNotInstalledIsToldAndEndsTheProgram) {
     ASSERT_EQ(box.size(), 5);
     EXPECT_EQ(box[1], "QMessageBox");
     EXPECT_EQ(box[4], "Command line course NOSUCH is not installed.");
+    program.send("press OK");
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.remainingOutput(), "") << "no window follows";
+}
+
+TEST_F(LarkspanProgram, AWeekCellLibraryThatIsNotRegisteredIsToldAndEndsTheProgram) {
+    rt::IniSettings settings(environment.value("LARKSPAN_SETTINGS"));
+    rt::ComponentRegistry registry(settings);
+    const QUuid cell = registry.classId("CVCell.WeekViewCell");
+    registry.withdraw("CVCell.WeekViewCell", cell, registry.library(cell));
+    Larkspan program(environment);
+    program.start("SAMPLE1");
+    const QStringList box = program.nextLine().split(u'\t');
+    ASSERT_EQ(box.size(), 5);
+    EXPECT_EQ(box[1], "QMessageBox");
+    EXPECT_TRUE(box[4].startsWith("Run-time error '429':")) << box[4].toStdString();
     program.send("press OK");
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(program.remainingOutput(), "") << "no window follows";

@@ -432,10 +432,10 @@ TEST_F(LessonPanelTest, AnErrorInAMoveIsToldAndTheWindowIsEnabledAgain) {
 
 // Without the tab control's library the window is told why and runs without objective tabs.
 TEST_F(LessonPanelTest, WithoutTheTabControlTheWindowRunsWithoutTabs) {
-    rt::MemorySettings bare;
-    rt::Platform platformWithout{msg, bare, dialogs, clipboard, shell, pdf, printers, loop, cursor};
-    Planner plannerWithout{platformWithout, plannerDialogs, nullptr, [] {}};
-    PlanX without(plannerWithout);
+    rt::registerLibraries(path("cells only.ini"), {CVCELL_OCX});
+    rt::IniSettings cellsOnly(path("cells only.ini"));
+    rt::ComponentRegistry components(cellsOnly);
+    PlanX without(planner, components);
     ASSERT_EQ(texts().size(), 1);
     EXPECT_TRUE(texts()[0].startsWith("Run-time error '429':")) << texts()[0].toStdString();
     EXPECT_EQ(without.tabObject, nullptr);

@@ -7,10 +7,10 @@
 #include "planner/data/course_database.h"
 #include "planner/data/testing/course_fixture.h"
 #include "planner/window/plan_x.h"
-#include "planner/window/tests/tab_control_registration.h"
 #include "runtime/clock.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
+#include "runtime/testing/registered_libraries.h"
 #include "runtime/testing/test_dates.h"
 #include "shared/course_settings.h"
 
@@ -32,9 +32,12 @@ protected:
         rt::setToday(rt::day(2027, 1, 13));
         ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
         ClassFilePath.clear();
-        CurrentLesson = {};
-        ASSERT_TRUE(RegisterTabControl(settings, path("components.ini"), CVTAB_OCX));
-        window = std::make_unique<PlanX>(planner);
+        // As start-up leaves it before any class opens.
+        ResetLessonRecord(CurrentLesson);
+        rt::registerLibraries(path("components.ini"), {CVCELL_OCX, CVTAB_OCX});
+        components = std::make_unique<rt::IniSettings>(path("components.ini"));
+        registry = std::make_unique<rt::ComponentRegistry>(*components);
+        window = std::make_unique<PlanX>(planner, *registry);
         planner.window = window.get();
     }
     void TearDown() override {
@@ -76,10 +79,8 @@ protected:
         return front;
     }
 
-    // Another objectives tab control from its registered library, as the lesson panel creates its own.
-    rt::Control* createObjectiveTabs(QWidget* parent) {
-        return rt::ComponentRegistry(settings).create("CVTab.ctlTab", parent);
-    }
+    // The objectives tab control from its library, as the lesson panel creates it.
+    rt::Control* createObjectiveTabs(QWidget* parent) { return registry->create("CVTab.ctlTab", parent); }
 
     QStringList texts() const {
         QStringList out;
@@ -90,6 +91,8 @@ protected:
     ScriptedDialogs plannerDialogs;
     bool ended = false;
     Planner planner{platform, plannerDialogs, nullptr, [this] { ended = true; }};
+    std::unique_ptr<rt::IniSettings> components;
+    std::unique_ptr<rt::ComponentRegistry> registry;
     std::unique_ptr<PlanX> window;
 };
 

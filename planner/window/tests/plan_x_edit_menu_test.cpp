@@ -302,7 +302,7 @@ TEST_F(EditMenuTest, ClosingTheDialogsByTheFrameCancelsCutAndPaste) {
     write(before);
     QtPlannerDialogs real(platform);
     Planner withDialogs{platform, real, nullptr, {}};
-    PlanX shown(withDialogs);
+    PlanX shown(withDialogs, *registry);
     withDialogs.window = &shown;
     shown.UIOpenClass();
     shown.mnuEditCopyLesson->setEnabled(true);
@@ -378,6 +378,10 @@ protected:
         cursor.setPosition(7, QTextCursor::KeepAnchor);
         tabPage->setTextCursor(cursor);
         panel->raise();
+        // The day view turns Cut and Copy Text off; the text controls' focus handlers of the lesson
+        // panel turn them on again, and these controls stand in for that panel.
+        for (QAction* item : {window->mnuEditCutText, window->mnuEditCopyText, window->mnuEditPasteText})
+            item->setEnabled(true);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -7,6 +7,7 @@
 #include "planner/data/testing/query_rows.h"
 #include "planner/dialogs/tests/modal_driver.h"
 #include "planner/window/plan_x.h"
+#include "planner/window/tests/main_window_fixture.h"
 #include "runtime/clock.h"
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"

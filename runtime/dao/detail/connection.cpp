@@ -322,7 +322,17 @@ void Connection::begin() {
 }
 
 void Connection::commit() {
-    exec(QStringLiteral("RELEASE lk_transaction"));
+    try {
+        exec(QStringLiteral("RELEASE lk_transaction"));
+    } catch (...) {
+        // What cannot be stored is undone, so no half-ended transaction stays open for the next piece of
+        // work to join; SQLite may have rolled it back already. The refusal goes on to the caller.
+        if (!sqlite3_get_autocommit(db_))
+            sqlite3_exec(db_, "ROLLBACK TO lk_transaction; RELEASE lk_transaction", nullptr, nullptr,
+                         nullptr);
+        --depth_;
+        throw;
+    }
     --depth_;
 }
 

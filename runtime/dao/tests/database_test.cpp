@@ -2,6 +2,8 @@
 #include "fixture.h"
 #include "runtime/dao/dao_errors.h"
 #include "runtime/dao/detail/connection.h"
+#include "runtime/dao/in_one_transaction.h"
+#include "io_fault_vfs.h"
 
 #include <QFileInfo>
 
@@ -207,6 +209,27 @@ TEST_F(Transactions, RollbackUndoesBothFiles) {
     EXPECT_EQ(db.openTable(QStringLiteral("LessonPlans")).recordCount(), 2);
     EXPECT_EQ(db.openTable(QStringLiteral("Resources")).recordCount(), 4);
     EXPECT_EQ(errorOf([&] { ws().rollback(); }), NoTransaction);
+}
+
+// A commit that the disk refuses stores nothing and leaves no transaction open, so the next piece of
+// work starts afresh instead of joining a half-ended one.
+TEST_F(Transactions, ACommitTheDiskRefusesStoresNothingAndEndsTheTransaction) {
+    const QString course = makeCourse(QStringLiteral("course.mdb"));
+    IoFaultVfs vfs;
+    rt::Database db = ws().openDatabase(course);
+    EXPECT_EQ(errorOf([&] {
+                  rt::inOneTransaction([&] {
+                      db.execute(QStringLiteral("DELETE FROM Resources"));
+                      vfs.fail(IoFaultVfs::Fail::Writes);
+                  });
+              }),
+              DiskError);
+    vfs.fail(IoFaultVfs::Fail::Nothing);
+    EXPECT_EQ(errorOf([&] { ws().rollback(); }), NoTransaction);
+    EXPECT_EQ(db.openTable(QStringLiteral("Resources")).recordCount(), 4);
+    rt::inOneTransaction([&] { db.execute(QStringLiteral("DELETE FROM Resources WHERE ResourceID = 7")); });
+    rt::DBEngine::instance().idle();
+    EXPECT_EQ(ws().openDatabase(course).openTable(QStringLiteral("Resources")).recordCount(), 3);
 }
 
 TEST_F(Transactions, WorkspaceCloseEndsEverything) {

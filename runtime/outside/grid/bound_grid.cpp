@@ -3,7 +3,7 @@
 #include "grid_delegate.h"
 #include "grid_model.h"
 #include "runtime/com/twips.h"
-#include "runtime/outside/richtext/ansi.h"
+#include "runtime/text_file.h"
 
 #include <QApplication>
 #include <QHeaderView>

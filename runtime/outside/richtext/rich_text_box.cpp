@@ -1,6 +1,5 @@
 #include "rich_text_box.h"
 
-#include "ansi.h"
 #include "plain_text.h"
 #include "rtf_reader.h"
 #include "rtf_writer.h"

@@ -1,6 +1,6 @@
 #include "rtf_writer.h"
 
-#include "ansi.h"
+#include "runtime/text_file.h"
 
 #include <QColor>
 #include <QStringList>

@@ -1,20 +1,13 @@
 #include "runtime/outside/richtext/rtf_fuzz.h"
 
-#include <QDir>
-#include <QFile>
+#include "runtime/testing/fuzz_inputs.h"
+
 #include <gtest/gtest.h>
-#include <random>
 
 namespace {
 
 QList<QByteArray> seeds() {
-    QList<QByteArray> out;
-    const QDir dir(LK_SOURCE_DIR "/runtime/outside/richtext/tests/corpus");
-    for (const QString& name : dir.entryList({"*.rtf"}, QDir::Files, QDir::Name)) {
-        QFile f(dir.filePath(name));
-        if (f.open(QIODevice::ReadOnly)) out << f.readAll();
-    }
-    return out;
+    return rt::fuzzSeeds(LK_SOURCE_DIR "/runtime/outside/richtext/tests/corpus", QStringLiteral("*.rtf"));
 }
 
 bool holds(const QByteArray& input) {
@@ -22,27 +15,10 @@ bool holds(const QByteArray& input) {
                              std::size_t(input.size()));
 }
 
-// Mutations in the spirit of a fuzzer's, biased towards the bytes RTF gives a meaning to.
-QByteArray mutate(QByteArray b, std::mt19937& rng) {
+// Mutations biased towards the bytes RTF gives a meaning to.
+QByteArray mutate(const QByteArray& b, std::mt19937& rng) {
     static const QByteArray special = "{}\\';-0123456789 abfiluprtx*\r\n\x00\xff\x80";
-    const auto pick = [&](int n) {
-        return int(std::uniform_int_distribution<int>(0, std::max(n - 1, 0))(rng));
-    };
-    const int steps = 1 + pick(4);
-    for (int s = 0; s < steps; ++s) {
-        const int at = pick(int(b.size()) + 1);
-        switch (pick(6)) {
-        case 0: b.insert(at, special[pick(int(special.size()))]); break;
-        case 1: b.insert(at, char(pick(256))); break;
-        case 2:
-            if (!b.isEmpty()) b[std::min<int>(at, int(b.size()) - 1)] = char(pick(256));
-            break;
-        case 3: b.remove(at, pick(16)); break;
-        case 4: b.truncate(at); break;
-        case 5: b.insert(at, b.mid(pick(int(b.size())), pick(32))); break;
-        }
-    }
-    return b;
+    return rt::mutateInput(b, special, rng);
 }
 
 TEST(RtfFuzz, SeedCorpusHolds) {
