@@ -37,6 +37,7 @@ public:
         ReadCourseConfig(msg, QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg"));
         CourseSettings.DBVersion = QStringLiteral("0101");
         CourseDB = rt::DBEngine::instance().workspace().openDatabase(files.course);
+        ClassFilePath = files.classFile;
         GetLessonPlanForDate(rt::daysFromDate(planDay), CurrentLesson);
         for (int i = 1; i <= planRows; ++i)
             AddNewResource(CurrentLesson.LessonPlanID, QStringLiteral("Resource %1").arg(i), 0, qint16(i),
@@ -47,6 +48,7 @@ public:
     }
     ~PlanOfThirty() {
         window.reset();
+        ClassFilePath.clear();
         CourseDB.close();
     }
 

@@ -114,6 +114,11 @@ public:
 
     void LoadLessonResources(const LessonPlanRecord& rec);
     void LoadDetails();
+    // The day's objectives on the tabs: as many as the course has tabs, the local one after them, then
+    // the All page.
+    void showObjectiveTabs();
+    // The panel's input for a day with a plan: the objective tabs and the teacher's own resource.
+    void enableLessonInput(bool enabled);
     void EvalRResourceButtons(qint32& resourceID);
 
     // Objectives (plan_x_objectives.cpp).

@@ -202,6 +202,8 @@ void PlanX::connectLessonPanel() {
 }
 
 void PlanX::LoadLessonResources(const LessonPlanRecord& rec) {
+    // Without an open class there are no plans to bind to (the views can be shown by code alone).
+    if (ClassFilePath.isEmpty()) return;
     const QString lessonPlan = QString::number(rec.LessonPlanID);
     datResources.bind(CourseDB,
                       QStringLiteral("SELECT ResourceID, Title, Duration, Header, SortOrder, Descript, "
@@ -244,6 +246,25 @@ void PlanX::LoadLessonResources(const LessonPlanRecord& rec) {
     dbgAdditional->setRowHeightTwips(dbgAdditional->rowHeightTwips() * 2);
     showLessonTime();
     LoadDetails();
+}
+
+void PlanX::showObjectiveTabs() {
+    if (!tabObject) return;
+    // Composing the All page raises ObjectiveDirty; texts just read from the plan are nothing typed.
+    const bool typed = ObjectivesDirty;
+    const qint16 n = CourseSettings.NumObjectiveTabs;
+    const rt::Value* objectives[] = {&CurrentLesson.Objective1, &CurrentLesson.Objective2,
+                                     &CurrentLesson.Objective3, &CurrentLesson.Objective4};
+    for (qint16 k = 1; k <= 4; ++k)
+        if (n >= k) rt::call(*tabObject, ctlTabId::SetText, {rt::Value::integer(k), *objectives[k - 1]});
+    rt::call(*tabObject, ctlTabId::SetText, {rt::Value::integer(qint16(n + 1)), CurrentLesson.Objective5});
+    rt::call(*tabObject, ctlTabId::BuildAllTab);
+    ObjectivesDirty = typed;
+}
+
+void PlanX::enableLessonInput(bool enabled) {
+    if (tabObject) rt::let(*tabObject, ctlTabId::TEnabled, rt::Value::boolean(enabled));
+    cmdNewResource->setEnabled(enabled);
 }
 
 void PlanX::showLessonTime() {

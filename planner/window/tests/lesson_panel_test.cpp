@@ -45,9 +45,6 @@ protected:
     void openClass() {
         OpenClassFile(planner, file);
         ASSERT_EQ(ClassFilePath, file);
-        // The day view, as showing it enables it.
-        window->picDayView->setEnabled(true);
-        window->picDayView->raise();
     }
     void TearDown() override {
         window.reset();
@@ -56,10 +53,8 @@ protected:
         CourseFixture::TearDown();
     }
 
-    void showDay(int day) {
-        window->ChangeCurrentDate(rt::day(2027, 1, day));
-        window->LoadLessonResources(CurrentLesson);
-    }
+    // The day view of a date: its plan in the lesson panel.
+    void showDay(int day) { window->ChangeCurrentDate(rt::day(2027, 1, day)); }
 
     // Each row's visible cells joined by "|", a heading row marked "*".
     static QStringList rows(const rt::BoundGrid* grid) {
@@ -269,13 +264,14 @@ TEST_F(LessonPanelTest, AddRemoveAndReorderThroughButtonsDoubleClicksAndDrops) {
     selectRow(window->dbgResources, 1);
     window->cmdDown->click();
     EXPECT_EQ(plan(), (QStringList{"1", "0", "3"}));
-    EXPECT_EQ(window->datResources.field("ResourceID").toInt32(), 3);
+    EXPECT_EQ(rows(window->dbgResources).last(), "Cup in a Tub|15");
+    EXPECT_EQ(window->dbgResources->currentIndex().row(), 2);
+    EXPECT_EQ(buttons().mid(2, 2), "+-"); // now the last row
     EXPECT_TRUE(window->centralWidget()->isEnabled());
-    window->LoadLessonResources(CurrentLesson);
-    window->datResources.findFirst("ResourceID", rt::Value::longInt(3));
     window->cmdUp->click();
     EXPECT_EQ(plan(), start);
-    EXPECT_EQ(window->datResources.field("ResourceID").toInt32(), 3);
+    EXPECT_EQ(rows(window->dbgResources)[1], "Cup in a Tub|15");
+    EXPECT_EQ(window->dbgResources->currentIndex().row(), 1);
 
     // Removing the last row sends the focus to the browser.
     showDay(11);
@@ -322,6 +318,35 @@ TEST_F(LessonPanelTest, ButtonRulesFollowTheFocusAndTheSelectedRow) {
     EXPECT_EQ(window->LastResourceControl, window->dbgResources);
     EXPECT_EQ(window->LastTextControl, window->rtbDetails);
     EXPECT_TRUE(window->mnuEditPasteText->isEnabled());
+}
+
+// The day view shows the plan's objectives on the tabs and takes input only on a day with a plan.
+TEST_F(LessonPanelTest, TheDayViewFillsTheTabsAndTakesInputOnlyForADayWithAPlan) {
+    rt::Control& tab = *window->tabObject;
+    const auto text = [&tab](qint16 k) {
+        return rt::call(tab, ctlTabId::GetText, {rt::Value::integer(k), rt::Value::boolean(false)})
+            .toString();
+    };
+    showDay(4); // SAMPLE1 has two course tabs; the local tab is the third
+    // Filling the tabs is nothing typed, and leaves what was typed pending.
+    EXPECT_FALSE(window->ObjectivesDirty);
+    window->ObjectivesDirty = true;
+    window->RefreshView();
+    EXPECT_TRUE(window->ObjectivesDirty);
+    window->ObjectivesDirty = false;
+    EXPECT_EQ(text(2), "Predict, observe and explain.");
+    EXPECT_EQ(text(3), "Use the rain barrel by the school garden.");
+    EXPECT_TRUE(text(4).contains("SKILLS\r\nPredict, observe and explain.")) << text(4).toStdString(); // All
+    EXPECT_TRUE(rt::get(tab, ctlTabId::TEnabled).toBool());
+    EXPECT_TRUE(window->cmdNewResource->isEnabledTo(window->picDayView));
+
+    showDay(15); // no plan
+    EXPECT_EQ(text(3), "");
+    EXPECT_FALSE(rt::get(tab, ctlTabId::TEnabled).toBool());
+    EXPECT_FALSE(window->cmdNewResource->isEnabledTo(window->picDayView));
+    EXPECT_EQ(window->LastResourceControl, window->dbgAdditional);
+    EXPECT_EQ(rows(window->dbgResources), QStringList{});
+    EXPECT_EQ(window->lblTime->text(), "0 minutes");
 }
 
 TEST_F(LessonPanelTest, ObjectivesAreReadFromTheTabsTheCourseHas) {
