@@ -1,6 +1,7 @@
 // The lesson panel of the day view: its controls, the two grids bound to the plan and to the course
 // resources not in it, the details pane, the button rules and the editing of minutes.
 #include "plan_x.h"
+#include "plan_x_design.h"
 
 #include "controls/tab/ctlTabIds.h"
 #include "planner/core/planner.h"
@@ -27,12 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-using rt::twips::toPx;
-
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(toPx(left), toPx(top), toPx(width), toPx(height));
-}
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption, int index = -1) {
     auto* b = designed<QPushButton>(parent, name);
@@ -90,16 +85,16 @@ constexpr double kMostMinutes = 32767;
 
 void PlanX::makeLessonPanel() {
     picSummary = designed<QWidget>(picDayView, "picSummary");
-    place(picSummary, 45, 405, 4605, 5190);
+    place(picSummary, 45, 1470, 4605, 4125);
     dbgResources = designed<rt::BoundGrid>(picSummary, "dbgResources");
-    place(dbgResources, 0, 0, 4605, 2445);
+    place(dbgResources, 0, 0, 4605, 2145);
     lblTime = designed<QLabel>(picSummary, "lblTime");
     cmdView[1] = button(picSummary, "cmdView", "View", 1);
     cmdNewResource = button(picSummary, "cmdNewResource", "New Resource");
-    controlRow(picSummary, 0, 2475, 4605, {lblTime, cmdView[1], cmdNewResource});
+    controlRow(picSummary, 0, 2175, 4605, {lblTime, cmdView[1], cmdNewResource});
 
     picDetails = designed<QWidget>(picDayView, "picDetails");
-    place(picDetails, 45, 405, 4605, 5190);
+    place(picDetails, 45, 1470, 4605, 4125);
     picDetails->hide();
     rtbDetails = designed<rt::RichTextBox>(picDetails, "rtbDetails");
     (new QVBoxLayout(picDetails))->addWidget(rtbDetails);
@@ -128,7 +123,7 @@ void PlanX::makeObjectiveTabs() {
     runHandler([this] {
         tabObject = components_.create(QStringLiteral("CVTab.ctlTab"), picSummary);
         tabObject->setObjectName(QStringLiteral("tabObject"));
-        place(tabObject, 0, 2925, 4605, 2265);
+        place(tabObject, 0, 2625, 4605, 1500);
         // The teacher types the plan's objectives into its pages.
         rt::let(*tabObject, ctlTabId::TEditable, rt::Value::boolean(true));
         connect(
