@@ -91,7 +91,7 @@ public:
     // Set by the tab control's ObjectiveDirty event: typed objectives not yet in the class file.
     bool ObjectivesDirty = false;
 
-    // Lesson panel (plan_x_lesson_panel.cpp, plan_x_lesson_commands.cpp): the plan of the current date
+    // Lesson panel (plan_x_lesson_panel.cpp, _grid.cpp, _commands.cpp): the plan of the current date
     // in the lesson grid, the course resources not in it in the browser grid, and the buttons between.
     rt::DataControl datResources, datAdditional;
     rt::BoundGrid *dbgResources, *dbgAdditional;
