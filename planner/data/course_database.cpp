@@ -27,13 +27,15 @@ QString notAValidCourse(const QString& path) {
     return path + QStringLiteral(" is not a valid ") + CourseSettings.AppTitle + QStringLiteral(" course.");
 }
 
-// The local-objective tab follows the course tabs; labels beyond them read "Local".
+// The local-objective tab is the one after the course tabs (the window places it there for every
+// count); labels beyond them read "Local".
 void deriveLocalTab() {
     const qint16 n = CourseSettings.NumObjectiveTabs;
     const QString local = QStringLiteral("Local");
-    if (n < 4) CourseSettings.ObjectiveLabel4 = local, CourseSettings.LocalTabIndex = 4;
-    if (n < 3) CourseSettings.ObjectiveLabel3 = local, CourseSettings.LocalTabIndex = 3;
-    if (n < 2) CourseSettings.ObjectiveLabel2 = local, CourseSettings.LocalTabIndex = 2;
+    if (n < 4) CourseSettings.ObjectiveLabel4 = local;
+    if (n < 3) CourseSettings.ObjectiveLabel3 = local;
+    if (n < 2) CourseSettings.ObjectiveLabel2 = local;
+    CourseSettings.LocalTabIndex = qint16(n + 1);
 }
 
 const std::pair<const char*, const char*> links[] = {{"Class", "Class"},

@@ -67,3 +67,8 @@ bool IsTreeLeafSelected(rt::Dispatch& tree) {
     rt::Dispatch& info = objectOf(rt::call(node, rt::pvNodeId::ChildInfo, {rt::Value::longInt(0)}));
     return !rt::get(info, rt::pvNodeId::HasChildren).toBool();
 }
+
+qint32 SelectedTreeData(rt::Dispatch& tree) {
+    rt::Dispatch& root = objectOf(rt::get(tree, rt::pvTreeId::Root));
+    return rt::get(objectOf(rt::get(root, rt::pvNodeId::Selected)), rt::pvNodeId::Data).toInt32();
+}

@@ -20,3 +20,5 @@ qint16 PositionMonthDayBox(rt::MessageBox& msg, QWidget* form, QWidget* box, qin
 
 // True when the selected node of a library tree has no children; error 91 when no node is selected.
 bool IsTreeLeafSelected(rt::Dispatch& tree);
+// The data number of a library tree's selected node; error 91 when no node is selected.
+qint32 SelectedTreeData(rt::Dispatch& tree);

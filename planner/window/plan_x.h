@@ -2,6 +2,7 @@
 
 #include "planner/core/main_window.h"
 #include "planner/data/records.h"
+#include "runtime/outside/grid/bound_grid.h"
 #include "runtime/report/report_engine.h"
 
 #include <QMainWindow>
@@ -24,6 +25,7 @@ class Dispatch;
 class MonthCalendar;
 struct RuntimeError;
 class OutsideTree;
+class RichTextBox;
 } // namespace rt
 
 // The planner's main window: the frame with its menus, the four views of the open class, the lesson
@@ -84,10 +86,40 @@ public:
     QPushButton *cmdUp, *cmdDown, *cmdLeft, *cmdRight;
     QTabBar *tabLesson, *tabResource;
     rt::OutsideTree *pvChapter, *pvType;
-    // The objectives tab control, placed with the lesson panel.
-    rt::Dispatch* tabObject = nullptr;
+    // The objectives tab control, placed with the lesson panel; none when its library is not registered.
+    rt::Control* tabObject = nullptr;
     // Set by the tab control's ObjectiveDirty event: typed objectives not yet in the class file.
     bool ObjectivesDirty = false;
+
+    // Lesson panel (plan_x_lesson_panel.cpp, _grid.cpp, _commands.cpp): the plan of the current date
+    // in the lesson grid, the course resources not in it in the browser grid, and the buttons between.
+    rt::DataControl datResources, datAdditional;
+    rt::BoundGrid *dbgResources, *dbgAdditional;
+    // The lesson tab's two pages: the grid with the total and the objectives, and the details pane.
+    QWidget *picSummary, *picDetails;
+    QLabel* lblTime;
+    rt::RichTextBox* rtbDetails;
+    // cmdView(0) serves the browser side, cmdView(1) the lesson grid.
+    std::array<QPushButton*, 2> cmdView;
+    QPushButton *cmdDescription, *cmdNewResource;
+    // The resource control that last lost the focus or was double-clicked; the shared buttons act on it.
+    QWidget* LastResourceControl = nullptr;
+    // The text control (rtbDetails or tabObject) that last had the focus.
+    QWidget* LastTextControl = nullptr;
+    // What is being dragged: a grid row's ResourceID or a tree branch's data.
+    qint32 DragItemID = 0;
+    // Read rows of the grids by bookmark without moving them; the lesson grid's ends at the last load.
+    rt::Recordset LessonGridClone, BrowserGridClone;
+    int LessonFirstBookmark = -1, LessonLastBookmark = -1;
+
+    void LoadLessonResources(const LessonPlanRecord& rec);
+    void LoadDetails();
+    // The day's objectives on the tabs: as many as the course has tabs, the local one after them, then
+    // the All page.
+    void showObjectiveTabs();
+    // The panel's input for a day with a plan: the objective tabs and the teacher's own resource.
+    void enableLessonInput(bool enabled);
+    void EvalRResourceButtons(qint32& resourceID);
 
     // Objectives (plan_x_objectives.cpp).
     void ReadObjectiveTabs(LessonPlanRecord& rec);
@@ -114,6 +146,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The window's key preview (Form_KeyPress).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The window's design (plan_x_frame.cpp).
@@ -186,6 +220,44 @@ private:
     void bringToFront(QWidget* picture);
     // The date a day box stands for.
     qint32 dayBoxDate(qint16 index) const;
+
+    // Lesson panel.
+    void makeLessonPanel();
+    void makeObjectiveTabs();
+    void InitGrids();
+    void connectLessonPanel();
+    bool Form_KeyPress(qint16& keyAscii);
+    void followTextFocus(QWidget* old, QWidget* now);
+    void cmdLeft_Click();
+    void cmdRight_Click();
+    void cmdUp_Click();
+    void cmdDown_Click();
+    void moveLessonRow(QPushButton* pressed, bool down);
+    void cmdView_Click();
+    void cmdDescription_Click();
+    void cmdNewResource_Click();
+    void cmdInsertSpecial_Click();
+    void dbgResources_GotFocus();
+    void dbgResources_RowColChange();
+    void dbgAdditional_GotFocus();
+    void dbgAdditional_RowColChange();
+    void grid_LostFocus(rt::BoundGrid* grid);
+    void dbgResources_DblClick();
+    void dbgAdditional_DblClick();
+    void grid_DragCell(rt::BoundGrid* grid, int bookmark);
+    void dbgResources_DragDrop(const QString& sourceName);
+    void dbgAdditional_DragDrop(const QString& sourceName);
+    void dbgResources_KeyPress(rt::Args& keyAscii);
+    void dbgResources_BeforeColEdit(int column, qint16 keyAscii, bool& cancel);
+    void dbgResources_AfterColEdit(int column);
+    void dbgResources_AfterUpdate();
+    void tabObject_GotFocus();
+    void tabObject_LostFocus();
+    // The up and down buttons' states for the lesson grid's current row.
+    void evalMoveButtons();
+    // The resource the shared buttons act on, read from LastResourceControl; 0 when none.
+    qint32 lastResourceID(bool treesFirst);
+    void showLessonTime();
 
     // Scheduling (plan_x_scheduling.cpp).
     void cmdScheduleLessons_Click();

@@ -46,6 +46,7 @@ PlanX::PlanX(Planner& planner, rt::ComponentRegistry& components)
     makeFrame();
     makeCalendarViews();
     makeMenus();
+    makeLessonPanel();
     Form_Load();
 }
 

@@ -6,7 +6,7 @@
 #include "planner/core/planner.h"
 #include "planner/data/course_database.h"
 #include "planner/data/lesson_plans.h"
-#include "runtime/com/dispatch.h"
+#include "runtime/com/control.h"
 #include "shared/course_settings.h"
 
 // The control has seven pages: with six or more course tabs there is no local tab to read.

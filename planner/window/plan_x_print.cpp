@@ -4,5 +4,6 @@
 #include "planner/core/printing.h"
 
 void PlanX::mnuFilePrint_Click() {
+    CommitObjectives();
     PrintClass(planner_, *CrystalReport1);
 }

@@ -9,6 +9,7 @@
 #include "planner/data/library_trees.h"
 #include "planner/dialogs/dialog_controls.h"
 #include "resources/pictures.h"
+#include "runtime/com/control.h"
 #include "runtime/com/twips.h"
 #include "runtime/error.h"
 #include "runtime/outside/tree/outside_tree.h"
@@ -93,6 +94,7 @@ void PlanX::UIOpenClass() {
 
 void PlanX::UICloseClass() {
     planner_.platform.cursor.setPointer(this, rt::Pointer::Hourglass);
+    CommitObjectives();
     opChapter->setChecked(true);
     ShowNoView();
     setWindowTitle(rt::StringTable::get(1401));
@@ -106,7 +108,7 @@ void PlanX::UICloseClass() {
 }
 
 void PlanX::InitTabs() {
-    // Until the lesson panel places the objectives tab control there are no tabs to label.
+    // Without its registered library the window has no tab control to label.
     if (!tabObject) return;
     const qint16 n = CourseSettings.NumObjectiveTabs;
     rt::let(*tabObject, ctlTabId::TNumTabs, rt::Value::integer(qint16(n + 1)));
@@ -157,13 +159,16 @@ void PlanX::FocusScheduleLessons() {
 }
 
 void PlanX::FocusLessonGrid() {
-    // The lesson grid comes with the lesson panel.
+    dbgResources->setFocus();
 }
 
 // The close box ends the program as File > Exit does, so that the class tables do not stay linked into
 // the course database.
 void PlanX::closeEvent(QCloseEvent* event) {
-    runHandler([this] { ExitApplication(planner_); });
+    runHandler([this] {
+        CommitObjectives();
+        ExitApplication(planner_);
+    });
     event->accept();
 }
 

@@ -104,26 +104,26 @@ void PlanX::ShowDayView() {
     bringToFront(picDayView);
 
     lblDate[1]->setText(FormatLongDate(CurrentLesson.LPDate));
-    // Lesson panel: the objective tabs take Objective1 to Objective4 of CurrentLesson (as many as the
-    // course has tabs) and Objective5 on the local tab, then BuildAllTab.
+    showObjectiveTabs();
     lblTeacher[0]->setText(classLine());
     lblUnit[0]->setText(CurrentLesson.TreeID == -666 ? textOrEmpty(CurrentLesson.Title)
                                                      : FormatDayViewItem(CurrentLesson));
     if (CurrentLesson.TreeID == -999) {
-        // Lesson panel: LastResourceControl := dbgAdditional; ShowAdditional; ShowSummary.
+        LastResourceControl = dbgAdditional;
+        // Resource browser: ShowAdditional; ShowSummary.
         for (QPushButton* arrow : {cmdUp, cmdDown, cmdLeft, cmdRight}) arrow->setEnabled(false);
         for (QTabBar* tabs : {tabLesson, tabResource}) {
             tabs->setCurrentIndex(0);
             tabs->setEnabled(false);
         }
-        // Lesson panel: TEnabled of tabObject := False; cmdNewResource disabled.
+        enableLessonInput(false);
         lblUnit[0]->setText(QStringLiteral("No Lesson Plan"));
     } else {
         tabResource->setEnabled(true);
         tabLesson->setEnabled(true);
-        // Lesson panel: TEnabled of tabObject := True; cmdNewResource enabled.
+        enableLessonInput(true);
     }
-    // Lesson panel: LoadLessonResources of CurrentLesson.
+    LoadLessonResources(CurrentLesson);
 }
 
 void PlanX::ShowWeekView() {

@@ -214,12 +214,13 @@ struct TabCase {
 
 TEST_F(ClassFiles, LocalObjectiveTabFollowsTheCourseTabs) {
     const TabCase cases[] = {
-        {0, {"Local", "Local", "Local"}, 2},
+        {0, {"Local", "Local", "Local"}, 1},
         {1, {"Local", "Local", "Local"}, 2},
         {2, {"B", "Local", "Local"}, 3},
         {3, {"B", "C", "Local"}, 4},
-        {4, {"B", "C", "D"}, 0},
-        {5, {"B", "C", "D"}, 0},
+        {4, {"B", "C", "D"}, 5},
+        {5, {"B", "C", "D"}, 6},
+        {6, {"B", "C", "D"}, 7},
     };
     for (const TabCase& c : cases) {
         const QString cfg = path("tabs.cfg");
@@ -232,7 +233,7 @@ TEST_F(ClassFiles, LocalObjectiveTabFollowsTheCourseTabs) {
                 .toUtf8());
         f.close();
         install("TABS", "SAMPLE1", cfg);
-        CourseSettings.LocalTabIndex = 0;
+        CourseSettings.LocalTabIndex = 9; // a previous course's value never stays
         LoadedCourse = "TABS";
         OpenCourseDatabase(platform, "TABS");
         EXPECT_TRUE(CourseDB.isOpen());

@@ -65,7 +65,7 @@ protected:
             ASSERT_TRUE(QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/") + file, course + u'/' + file));
         rt::IniSettings settings(dir.filePath("settings.ini"));
         ASSERT_EQ(InstallCourse(settings, "SAMPLE1", course), QString());
-        rt::registerLibraries(settings.file(), {CVCELL_OCX});
+        rt::registerLibraries(settings.file(), {CVCELL_OCX, CVTAB_OCX});
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("LARKSPAN_SETTINGS", settings.file());
         environment.insert("LARKSPAN_WINDOW_REPORT", "1");

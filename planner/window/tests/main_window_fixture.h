@@ -8,7 +8,6 @@
 #include "planner/data/testing/course_fixture.h"
 #include "planner/window/plan_x.h"
 #include "runtime/clock.h"
-#include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
 #include "runtime/testing/registered_libraries.h"
@@ -24,7 +23,8 @@ inline bool ownEnabled(const QWidget* w) {
     return w->isEnabledTo(w->parentWidget());
 }
 
-// The main window on SAMPLE1, with the platform's doubles and scripted dialogs.
+// The main window on SAMPLE1, with the platform's doubles, scripted dialogs and the tab control's library
+// registered.
 class MainWindowTest : public CourseFixture {
 protected:
     void SetUp() override {

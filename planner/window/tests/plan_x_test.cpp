@@ -219,8 +219,8 @@ TEST_F(MainWindowTest, ARecentlyUsedEntryOpensThePathTheSettingGivesNow) {
 }
 
 TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
-    rt::Control* tab = createObjectiveTabs(window->picDayView);
-    window->tabObject = tab;
+    rt::Control* tab = window->tabObject;
+    ASSERT_NE(tab, nullptr);
     CourseSettings.ObjectiveLabel1 = "Goals";
     CourseSettings.ObjectiveLabel2 = "Skills";
     CourseSettings.ObjectiveLabel3 = "Standards";

@@ -1,6 +1,7 @@
 #include "runtime/dao/tests/fixture.h"
 #include "runtime/outside/grid/bound_grid.h"
 #include "runtime/outside/grid/grid_model.h"
+#include "runtime/testing/typed_keys.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -90,20 +91,6 @@ protected:
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         grid.setFocus();
-    }
-
-    // Keys to whatever has the focus: the grid, or its cell editor once one is open. The editor
-    // commits and closes through posted calls, which run after each key.
-    void type(const QList<int>& keys) {
-        for (int key : keys) {
-            QWidget* target = QApplication::focusWidget();
-            ASSERT_NE(target, nullptr);
-            if (key >= 0x20 && key < 0x7f)
-                QTest::keyClick(target, char(key));
-            else
-                QTest::keyClick(target, Qt::Key(key));
-            QCoreApplication::processEvents();
-        }
     }
 
     QStringList shown() const {
@@ -285,7 +272,7 @@ TEST_F(GridTest, MinutesTypedIntoTheLessonGrid) {
         bindLesson();
         grid.setCurrentIndex(grid.model()->index(2, c.column));
         events.clear();
-        type(c.keys);
+        typeKeys(c.keys);
         EXPECT_EQ(stored("Kite"), c.stored);
         events.removeAll("RowColChange");
         EXPECT_EQ(events, c.events);
@@ -323,7 +310,7 @@ TEST_F(GridTest, KeyAsciiIsTakenBackFromTheHandler) {
         handler = c.handler;
         bindLesson();
         grid.setCurrentIndex(grid.model()->index(0, 2));
-        type(c.keys);
+        typeKeys(c.keys);
         EXPECT_EQ(stored("Balloon"), c.stored);
     }
 }
@@ -347,7 +334,7 @@ TEST_F(GridTest, TheBrowserRefusesEveryEdit) {
     grid.setColumns(browserColumns());
     showActive();
     grid.setCurrentIndex(grid.model()->index(1, 2));
-    type({'4', Qt::Key_Return});
+    typeKeys({'4', Qt::Key_Return});
     EXPECT_FALSE(asked);
     EXPECT_EQ(grid.findChild<QLineEdit*>(), nullptr);
     Recordset rs = db.openSql("SELECT Duration FROM Resources WHERE ResourceID = 7");
@@ -370,7 +357,7 @@ TEST_F(GridTest, TextIsTheCellShownOrTheTextOfTheEndingEdit) {
         grid.setCurrentCellText("30");
     });
     showActive();
-    type({'8', Qt::Key_Return});
+    typeKeys({'8', Qt::Key_Return});
     EXPECT_EQ(seen, "8");
     EXPECT_EQ(stored("Kite"), "30");
 }
@@ -385,7 +372,7 @@ TEST_F(GridTest, FocusEventsAreTheWholeGrids) {
     focus.clear();
     grid.setFocus();
     grid.setCurrentIndex(grid.model()->index(0, 2));
-    type({'5'}); // the cell editor takes the focus inside the grid
+    typeKeys({'5'}); // the cell editor takes the focus inside the grid
     ASSERT_NE(grid.findChild<QLineEdit*>(), nullptr);
     other.setFocus(); // ends the edit
     EXPECT_EQ(focus, (QStringList{"GotFocus", "LostFocus"}));
