@@ -244,8 +244,8 @@ void PlanX::tree_Event(rt::OutsideTree& tree, int event, rt::Args& args) {
 // The press has already made the pressed branch the selected one. A press beside every branch of a
 // tree with nothing selected has no branch to read.
 void PlanX::tree_LButtonDown(rt::OutsideTree& tree) {
-    if (rt::Dispatch* branch = selectedBranch(tree); branch && IsTreeLeafSelected(tree)) {
-        DragItemID = itemData(*branch);
+    if (selectedBranch(tree) && IsTreeLeafSelected(tree)) {
+        DragItemID = SelectedTreeData(tree);
         cmdLeft->setEnabled(true);
     }
     for (QPushButton* b : {cmdRight, cmdUp, cmdDown}) b->setEnabled(false);
