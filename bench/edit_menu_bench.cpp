@@ -4,27 +4,14 @@
 // day on) and Cut with pull back there (every later plan moves one school day back). Each beside raw SQLite
 // reading or writing the same rows in one transaction; the goals are 16 ms for Copy and the free paste,
 // 50 ms for the insert and the cut.
-#include "large_course.h"
-#include "planner/core/class_files.h"
+#include "large_course_window.h"
 #include "planner/core/planner.h"
-#include "planner/core/testing/scripted_dialogs.h"
 #include "planner/data/lesson_plans.h"
-#include "planner/window/plan_x.h"
 #include "ratio_reporter.h"
-#include "runtime/clock.h"
-#include "runtime/com/component_registry.h"
-#include "runtime/command_line.h"
-#include "runtime/program_folder.h"
-#include "runtime/settings.h"
-#include "runtime/testing/platform_doubles.h"
-#include "runtime/testing/registered_libraries.h"
 #include "runtime/value/date.h"
-#include "shared/course_settings.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <string>
@@ -32,42 +19,27 @@
 
 namespace {
 
-const QDate firstDay(2027, 8, 30); // a Monday, the first school day, lesson 1001 with ten resources
-const QDate freeDay(2028, 5, 8);   // the Monday after the last plan
+// The Monday after the last plan.
+const QDate freeDay(2028, 5, 8);
+// The first school day, a Monday: lesson 1001 with ten resources.
+const QDate firstDay = LargeCourseWindow::firstDay;
 
 qint32 days(const QDate& d) {
     return rt::daysFromDate(d);
 }
 
-// The large course installed and its class opened in the main window as the planner opens it; the first
-// day's plan on the lesson clipboard.
-class ClassWindow : public rt::PlatformDoubles {
+// The large course's class opened in the main window as the planner opens it; the first day's plan on the
+// lesson clipboard.
+class ClassWindow : public LargeCourseWindow {
 public:
     ClassWindow() {
-        rt::setProgramFolder(QStringLiteral(LK_PROGRAM_DIR));
-        rt::setToday(days(firstDay));
-        course.install(settings);
-        rt::setCommandLine(QString::fromLatin1(LargeCourse::Key));
-        LoadedCourse = rt::commandLine();
-        CourseSettings = {};
-        ReadCourseConfig(msg, course.folder + QStringLiteral("/LARGE.cfg"));
-        rt::registerLibraries(componentsFile, {CVCELL_OCX, CVTAB_OCX});
-        window = std::make_unique<PlanX>(planner, registry);
-        planner.window = window.get();
-        OpenClassFile(planner, course.classFile);
+        open(course.classFile);
         on(firstDay);
         window->mnuEditCopyLesson->trigger();
         if (LessonClipboard.Resources.size() != LargeCourse::ResourcesPerPlan)
             throw std::runtime_error("the first day's plan was not copied whole");
     }
-    ~ClassWindow() {
-        CloseClass(planner);
-        window.reset();
-        CloseCourseDatabase();
-        ResetLessonState();
-        rt::setToday(std::nullopt);
-        rt::setProgramFolder({});
-    }
+    ~ClassWindow() { ResetLessonState(); }
 
     void on(const QDate& d) { window->ChangeCurrentDate(days(d)); }
 
@@ -85,23 +57,14 @@ public:
     // Paste "insert" at the first day, or Cut with pull back there.
     void pasteInsert() {
         on(firstDay);
-        plannerDialogs.moveDayResults = {1};
+        dialogs.moveDayResults = {1};
         window->mnuEditPasteLesson->trigger();
     }
     void cutPullingBack() {
         on(firstDay);
-        plannerDialogs.deleteLessonResults = {2};
+        dialogs.deleteLessonResults = {2};
         window->mnuEditCutLesson->trigger();
     }
-
-    LargeCourse course;
-    QTemporaryDir dir;
-    QString componentsFile = dir.filePath(QStringLiteral("components.ini"));
-    rt::IniSettings components{componentsFile};
-    rt::ComponentRegistry registry{components};
-    ScriptedDialogs plannerDialogs;
-    Planner planner{platform, plannerDialogs, nullptr, [] {}};
-    std::unique_ptr<PlanX> window;
 };
 
 void CopyLesson(benchmark::State& state) {
@@ -157,7 +120,7 @@ void CutPullingBack(benchmark::State& state) {
 
 // The same rows on a raw connection to the class: statements prepared once, each command's writes in one
 // transaction, the class's tables restored from copies between iterations.
-class RawClass {
+class RawLessonCommands {
 public:
     struct Plan {
         int id;
@@ -165,7 +128,7 @@ public:
         bool special;
     };
 
-    explicit RawClass(const ClassWindow& w) : db_(w.course.rawConnection(w.course.classFile)) {
+    explicit RawLessonCommands(const ClassWindow& w) : db_(w.course.rawConnection(w.course.classFile)) {
         exec("CREATE TEMP TABLE keptPlans AS SELECT * FROM class.LessonPlans");
         exec("CREATE TEMP TABLE keptResources AS SELECT * FROM class.LessonResources");
         sqlite3_stmt* s =
@@ -193,7 +156,7 @@ public:
         deletePlan_ = prepare("DELETE FROM class.LessonPlans WHERE LessonPlanID = ?1");
         copy(); // the first day's plan, as the lesson clipboard holds it
     }
-    ~RawClass() {
+    ~RawLessonCommands() {
         for (sqlite3_stmt* s :
              {planByDate_, resources_, insertPlan_, insertResource_, setDate_, deleteResources_, deletePlan_})
             sqlite3_finalize(s);
@@ -313,13 +276,13 @@ private:
 
 void CopyLessonRaw(benchmark::State& state) {
     ClassWindow w;
-    RawClass raw(w);
+    RawLessonCommands raw(w);
     for (auto _ : state) raw.copy();
 }
 
 void PasteOnFreeDayRaw(benchmark::State& state) {
     ClassWindow w;
-    RawClass raw(w);
+    RawLessonCommands raw(w);
     for (auto _ : state) {
         raw.paste("2028-05-08");
         state.PauseTiming();
@@ -330,7 +293,7 @@ void PasteOnFreeDayRaw(benchmark::State& state) {
 
 void PasteInsertRaw(benchmark::State& state) {
     ClassWindow w;
-    RawClass raw(w);
+    RawLessonCommands raw(w);
     const auto moves = raw.pushMoves();
     for (auto _ : state) {
         raw.paste("2027-08-30", moves);
@@ -342,7 +305,7 @@ void PasteInsertRaw(benchmark::State& state) {
 
 void CutPullingBackRaw(benchmark::State& state) {
     ClassWindow w;
-    RawClass raw(w);
+    RawLessonCommands raw(w);
     for (auto _ : state) {
         raw.cut();
         state.PauseTiming();
