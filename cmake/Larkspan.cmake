@@ -16,8 +16,10 @@ function(lk_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
     target_compile_options(${name} PRIVATE -include ${PROJECT_SOURCE_DIR}/tests/support/qt_printers.h)
     target_compile_definitions(${name} PRIVATE LK_SOURCE_DIR="${PROJECT_SOURCE_DIR}" LK_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    # One environment value only: PRE_TEST discovery flattens a list value into the property pairs, which
+    # would take the time-out with it.
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT ${LK_TEST_TIMEOUT}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT ${LK_TEST_TIMEOUT})
+        PROPERTIES TIMEOUT ${LK_TEST_TIMEOUT} ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()
 
 # lk_add_fuzzer(name SOURCES a.cpp ... LIBS lib ...): a coverage-guided fuzzer, only where the compiler has
