@@ -1,16 +1,21 @@
 // The lesson panel of the main window on a plan of 30 resources of the large course: adding a course resource
 // (the write, both grids bound again, the total and the details pane) and moving a row down (the swap, the
 // same reload, the moved row found), each beside raw SQLite running the same statements. Goal: each within 16
-// ms of the planner's own work.
+// ms of the planner's own work. The resource browser on the same plan: selecting a lesson of the chapter
+// library (its button rules) and dropping a lesson of the library on the plan, against the same look-up
+// and statements on raw SQLite.
 #include "large_course.h"
 #include "planner/core/planner.h"
 #include "planner/core/testing/scripted_dialogs.h"
 #include "planner/data/lesson_plans.h"
 #include "planner/data/lesson_resources.h"
+#include "planner/data/library_trees.h"
 #include "planner/window/plan_x.h"
 #include "ratio_reporter.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/dao/engine.h"
+#include "runtime/outside/tree/outside_tree.h"
+#include "runtime/outside/tree/tree_ids.h"
 #include "runtime/settings.h"
 #include "runtime/testing/platform_doubles.h"
 #include "runtime/testing/registered_libraries.h"
@@ -18,6 +23,8 @@
 #include "shared/course_settings.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -31,6 +38,9 @@ const QDate planDay(2027, 8, 30);
 constexpr int planRows = 30;
 // A course resource of the plan's course lesson, taken out of the plan so that the browser offers it.
 constexpr qint32 addedResource = 10;
+// The chapter library's nodes of the plan's lesson and of the next one, whose first resource is not in
+// the plan.
+constexpr qint32 firstLessonNode = 1001, droppedNode = 1002, droppedResource = 11;
 
 // The plan of the day holds nine of its lesson's resources and 21 of the teacher's own; the window
 // shows it.
@@ -70,10 +80,26 @@ public:
         return {a, rs.field(0).toInt32()};
     }
 
-    void removeAdded() {
+    void removeAdded(qint32 resourceID = addedResource) {
         CourseDB.execute(QStringLiteral("DELETE FROM LessonResources WHERE ResourceID=%1 AND LessonPlanID=%2")
-                             .arg(addedResource)
+                             .arg(resourceID)
                              .arg(CurrentLesson.LessonPlanID));
+    }
+
+    // The chapter library filled down to the lessons of its first chapter, the first lesson selected: the
+    // node object of that lesson.
+    rt::Dispatch& selectFirstLesson() {
+        FillChapterTreeRoots(loop, *window->pvChapter);
+        QTreeWidgetItem* lesson = window->pvChapter->view()->topLevelItem(0);
+        for (int level = 0; level < 2; ++level) {
+            lesson->setExpanded(true);
+            lesson = lesson->child(0);
+        }
+        window->pvChapter->view()->setCurrentItem(lesson);
+        rt::Dispatch& root = *rt::get(*window->pvChapter, rt::pvTreeId::Root).toObject();
+        return *rt::call(root, rt::pvNodeId::Relative,
+                         {rt::Value::longInt(rt::pvRelation::Selected), rt::Value::integer(0)})
+                    .toObject();
     }
 
     LargeCourse course;
@@ -86,15 +112,23 @@ public:
     std::unique_ptr<PlanX> window;
 };
 
-void AddToPlan(benchmark::State& state) {
-    PlanOfThirty plan;
+// Runs `step` once an iteration; the resource it adds leaves the plan again outside the timing.
+template <typename Step>
+void eachAdding(benchmark::State& state, PlanOfThirty& plan, qint32 resourceID, Step step) {
     for (auto _ : state) {
-        AddResourceToLesson(CurrentLesson.LessonPlanID, addedResource);
-        plan.window->LoadLessonResources(CurrentLesson);
+        step();
         state.PauseTiming();
-        plan.removeAdded();
+        plan.removeAdded(resourceID);
         state.ResumeTiming();
     }
+}
+
+void AddToPlan(benchmark::State& state) {
+    PlanOfThirty plan;
+    eachAdding(state, plan, addedResource, [&] {
+        AddResourceToLesson(CurrentLesson.LessonPlanID, addedResource);
+        plan.window->LoadLessonResources(CurrentLesson);
+    });
 }
 
 void MoveRowDown(benchmark::State& state) {
@@ -106,6 +140,31 @@ void MoveRowDown(benchmark::State& state) {
         plan.window->datResources.findFirst("LessonItemID", rt::Value::longInt(a));
         std::swap(a, b); // the row below moves down next
     }
+}
+
+// The branch's button rules as the tree's selection event runs them.
+void SelectBranch(benchmark::State& state) {
+    PlanOfThirty plan;
+    rt::Dispatch& lesson = plan.selectFirstLesson();
+    // A failed look-up is passed over by the event: the rules must have found the lesson's resource.
+    plan.window->cmdDescription->setEnabled(false);
+    rt::Args first{rt::Value::object(&lesson)};
+    emit plan.window->pvChapter->raised(rt::pvTreeEvent::AfterSelChange, first);
+    if (!plan.window->cmdDescription->isEnabledTo(plan.window->picDayView) ||
+        !plan.window->cmdLeft->isEnabledTo(plan.window->picDayView))
+        state.SkipWithError("the lesson's buttons were not set");
+    for (auto _ : state) {
+        rt::Args args{rt::Value::object(&lesson)};
+        emit plan.window->pvChapter->raised(rt::pvTreeEvent::AfterSelChange, args);
+    }
+}
+
+// A lesson of the library dropped on the plan: its first resource added, the grids bound again.
+void DropBranch(benchmark::State& state) {
+    PlanOfThirty plan;
+    plan.window->DragItemID = droppedNode;
+    eachAdding(state, plan, droppedResource,
+               [&] { emit plan.window->dbgResources->dragDrop(QStringLiteral("pvChapter")); });
 }
 
 // The same statements on one raw connection: each prepared once, run and read to the end.
@@ -140,10 +199,18 @@ public:
                     "LessonPlanID = " +
                     id + " ORDER BY SortOrder, LessonItemID");
         setSort_ = prepare("UPDATE LessonResources SET SortOrder = ?1 WHERE LessonItemID = ?2");
+        const char* nodeResources = "SELECT %1r.ResourceID FROM ResLibItems i JOIN ResLib n ON n.ResLibID = "
+                                    "i.ResLibID AND n.Library = 1 JOIN Resources r ON r.ResourceID = "
+                                    "i.ResourceID WHERE i.ResLibID = ?1 ORDER BY i.SortOrder, r.ResourceID";
+        hasResources_ = prepare(QString::fromLatin1(nodeResources)
+                                    .arg("CASE WHEN TRIM(COALESCE(r.PDFFile, '')) <> '' THEN 1 ELSE 0 END "
+                                         "AS HasPDF, ")
+                                    .toUtf8());
+        chapterResource_ = prepare(QString::fromLatin1(nodeResources).arg(QString()).toUtf8());
     }
     ~RawStatements() {
-        for (sqlite3_stmt* s :
-             {lessonGrid_, browserGrid_, lessonTime_, resource_, nextSort_, insert_, swapRows_, setSort_})
+        for (sqlite3_stmt* s : {lessonGrid_, browserGrid_, lessonTime_, resource_, nextSort_, insert_,
+                                swapRows_, setSort_, hasResources_, chapterResource_})
             sqlite3_finalize(s);
         sqlite3_close(db_);
     }
@@ -182,6 +249,23 @@ public:
         reload();
     }
 
+    // The node's first resource and whether it has a document.
+    void select(qint32 node) {
+        sqlite3_bind_int(hasResources_, 1, node);
+        sqlite3_step(hasResources_);
+        benchmark::DoNotOptimize(sqlite3_column_int(hasResources_, 0));
+        benchmark::DoNotOptimize(sqlite3_column_int(hasResources_, 1));
+        sqlite3_reset(hasResources_);
+    }
+
+    void drop(qint32 node) {
+        sqlite3_bind_int(chapterResource_, 1, node);
+        sqlite3_step(chapterResource_);
+        const qint32 resourceID = sqlite3_column_int(chapterResource_, 0);
+        sqlite3_reset(chapterResource_);
+        add(resourceID);
+    }
+
 private:
     sqlite3_stmt* prepare(const QByteArray& sql) {
         sqlite3_stmt* s = nullptr;
@@ -201,18 +285,13 @@ private:
 
     sqlite3* db_;
     sqlite3_stmt *lessonGrid_, *browserGrid_, *lessonTime_, *resource_, *nextSort_, *insert_, *swapRows_,
-        *setSort_;
+        *setSort_, *hasResources_, *chapterResource_;
 };
 
 void AddToPlanRaw(benchmark::State& state) {
     PlanOfThirty plan;
     RawStatements raw(plan);
-    for (auto _ : state) {
-        raw.add(addedResource);
-        state.PauseTiming();
-        plan.removeAdded();
-        state.ResumeTiming();
-    }
+    eachAdding(state, plan, addedResource, [&] { raw.add(addedResource); });
 }
 
 void MoveRowDownRaw(benchmark::State& state) {
@@ -225,10 +304,26 @@ void MoveRowDownRaw(benchmark::State& state) {
     }
 }
 
+void SelectBranchRaw(benchmark::State& state) {
+    PlanOfThirty plan;
+    RawStatements raw(plan);
+    for (auto _ : state) raw.select(firstLessonNode);
+}
+
+void DropBranchRaw(benchmark::State& state) {
+    PlanOfThirty plan;
+    RawStatements raw(plan);
+    eachAdding(state, plan, droppedResource, [&] { raw.drop(droppedNode); });
+}
+
 BENCHMARK(AddToPlan)->Unit(benchmark::kMillisecond);
 BENCHMARK(AddToPlanRaw)->Unit(benchmark::kMillisecond);
 BENCHMARK(MoveRowDown)->Unit(benchmark::kMillisecond);
 BENCHMARK(MoveRowDownRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(SelectBranch)->Unit(benchmark::kMillisecond);
+BENCHMARK(SelectBranchRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(DropBranch)->Unit(benchmark::kMillisecond);
+BENCHMARK(DropBranchRaw)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -242,6 +337,14 @@ int main(int argc, char** argv) {
         const RatioReporter::Goal frame{RatioReporter::Goal::Milliseconds, 16};
         reporter.row("Lesson panel: add a resource", "plan of 30 rows", "AddToPlan", "AddToPlanRaw", frame);
         reporter.row("Lesson panel: move a row down", "plan of 30 rows", "MoveRowDown", "MoveRowDownRaw",
+                     frame);
+        reporter.printRatio("select a branch / raw", "SelectBranch", "SelectBranchRaw",
+                            "(the node's first resource, the leaf test, the buttons)");
+        reporter.printRatio("drop a branch / raw", "DropBranch", "DropBranchRaw",
+                            "(the look-up, the write, both grids bound again)");
+        reporter.row("Resource browser: select a branch", "a lesson leaf", "SelectBranch", "SelectBranchRaw",
+                     frame);
+        reporter.row("Resource browser: drop a branch", "plan of 30 rows", "DropBranch", "DropBranchRaw",
                      frame);
     });
 }

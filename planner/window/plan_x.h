@@ -121,7 +121,17 @@ public:
     void enableLessonInput(bool enabled);
     void EvalRResourceButtons(qint32& resourceID);
 
-    // Objectives (plan_x_objectives.cpp).
+    // Resource browser (plan_x_browser.cpp): the library trees, the browser grid's page and the lesson
+    // tab's summary and details pages.
+    void ShowByChapter();
+    void ShowByType();
+    void ShowResourceTree();
+    void ShowAdditional();
+    void ShowSummary();
+    void ShowDetails();
+    // Label1[1] frames the arrows while the summary shows; the window places no Label1[0].
+    std::array<QLabel*, 2> Label1{};
+
     void ReadObjectiveTabs(LessonPlanRecord& rec);
     // The one commit step: with a class open and objectives typed, they are written to the current plan.
     void CommitObjectives();
@@ -273,6 +283,26 @@ private:
     // Copy Lesson Plan; false when the plan could not be read whole (told, the clipboard kept).
     bool copyLessonPlan();
     void tellLessonCommandFailed(const QString& what, const rt::RuntimeError& e);
+
+    // Resource browser.
+    void makeBrowser();
+    // The browser-side buttons for a branch of the chapter or the type library; none when nullptr.
+    void EvalChapterButtons(rt::Dispatch* branch);
+    void EvalTypeButtons(rt::Dispatch* branch);
+    void evalTreeButtons(rt::OutsideTree& tree, rt::Dispatch* branch);
+    void opChapter_Click();
+    void opByType_Click();
+    void showLibrary(rt::OutsideTree& tree);
+    void tabLesson_Click();
+    void tabResource_Click();
+    // The events of both trees; each tree acts on itself and reads its own library.
+    void tree_Event(rt::OutsideTree& tree, int event, rt::Args& args);
+    void tree_LButtonDown(rt::OutsideTree& tree);
+    void tree_MouseMove(rt::OutsideTree& tree, qint16 button);
+    void tree_DragDrop(const QString& sourceName);
+    // The context of the trees' connections. A member goes before the window's widgets, so the focus
+    // leaving a tree while the window is destroyed reaches no handler.
+    QObject treeEvents_;
 
     Planner& planner_;
     rt::ComponentRegistry& components_;

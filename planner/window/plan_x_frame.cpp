@@ -47,6 +47,7 @@ PlanX::PlanX(Planner& planner, rt::ComponentRegistry& components)
     makeCalendarViews();
     makeMenus();
     makeLessonPanel();
+    makeBrowser();
     Form_Load();
 }
 

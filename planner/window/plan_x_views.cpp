@@ -110,7 +110,8 @@ void PlanX::ShowDayView() {
                                                      : FormatDayViewItem(CurrentLesson));
     if (CurrentLesson.TreeID == -999) {
         LastResourceControl = dbgAdditional;
-        // Resource browser: ShowAdditional; ShowSummary.
+        ShowAdditional();
+        ShowSummary();
         for (QPushButton* arrow : {cmdUp, cmdDown, cmdLeft, cmdRight}) arrow->setEnabled(false);
         for (QTabBar* tabs : {tabLesson, tabResource}) {
             tabs->setCurrentIndex(0);
