@@ -350,10 +350,6 @@ protected:
         window->ChangeCurrentDate(schoolDate(0));
         tabPage = firstObjectivePage("one two");
         ASSERT_NE(tabPage, nullptr);
-        // The lesson tab's details page and the library tab's tree, shown as those tabs show them.
-        window->picDetails->show();
-        window->pvChapter->setEnabled(true);
-        window->pvChapter->raise();
         QTreeWidget* chapters = window->pvChapter->view();
         ASSERT_GT(chapters->topLevelItemCount(), 0);
         chapters->setCurrentItem(chapters->topLevelItem(0)); // "Unit 1: Air and Sky"
@@ -363,10 +359,7 @@ protected:
         locked->setLocked(true);
         textBox = new QLineEdit(window->picDayView);
         for (QWidget* w : std::initializer_list<QWidget*>{locked, textBox}) w->show();
-        for (rt::RichTextBox* box : {window->rtbDetails, locked}) {
-            box->setText("one two");
-            box->setSelection(4, 3);
-        }
+        oneTwo(*locked);
         textBox->setText("one two");
         textBox->setSelection(4, 3);
         QTextCursor cursor = tabPage->textCursor();
@@ -375,7 +368,13 @@ protected:
         tabPage->setTextCursor(cursor);
     }
 
-    // The focus comes from the resource browser, whose focus loss enables Paste Text.
+    static void oneTwo(rt::RichTextBox& box) {
+        box.setText("one two");
+        box.setSelection(4, 3);
+    }
+
+    // The control on the page that shows it (the details on the lesson tab's second page, the tree on
+    // the resource tab's), the focus coming from a grid, whose focus loss enables Paste Text.
     QWidget* focusOn(Ctl ctl) {
         QWidget* const focused[] = {tabPage,
                                     window->rtbDetails,
@@ -385,7 +384,10 @@ protected:
                                     window->dbgResources,
                                     window->cmdNewResource};
         QWidget* w = focused[int(ctl)];
-        window->dbgAdditional->setFocus();
+        window->tabLesson->setCurrentIndex(ctl == Ctl::Rich ? 1 : 0);
+        if (ctl == Ctl::Rich) oneTwo(*window->rtbDetails); // the details page was just filled
+        if (ctl == Ctl::Tree) window->tabResource->setCurrentIndex(1);
+        (ctl == Ctl::Grid ? window->dbgAdditional : window->dbgResources)->setFocus();
         w->setFocus();
         EXPECT_EQ(QApplication::focusWidget(), w);
         return w;
@@ -434,9 +436,9 @@ class TextCases : public TextCommands, public ::testing::WithParamInterface<Text
 TEST_P(TextCases, MoveTextBetweenTheFocusedControlAndTheClipboard) {
     const TextCase& c = GetParam();
     if (c.clipboardBefore) clipboard.content = c.clipboardBefore;
-    if (c.emptySelection) textBox->deselect();
     window->CtrlVTyped = c.ctrlVTyped;
     focusOn(c.ctl);
+    if (c.emptySelection) textBox->deselect();
     const std::map<Cmd, QAction*> items{{Cmd::Copy, window->mnuEditCopyText},
                                         {Cmd::Cut, window->mnuEditCutText},
                                         {Cmd::Paste, window->mnuEditPasteText}};
