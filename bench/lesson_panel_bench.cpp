@@ -4,37 +4,24 @@
 // ms of the planner's own work. The resource browser on the same plan: selecting a lesson of the chapter
 // library (its button rules) and dropping a lesson of the library on the plan, against the same look-up
 // and statements on raw SQLite.
-#include "large_course.h"
-#include "planner/core/planner.h"
-#include "planner/core/testing/scripted_dialogs.h"
+#include "large_course_window.h"
 #include "planner/data/lesson_plans.h"
 #include "planner/data/lesson_resources.h"
 #include "planner/data/library_trees.h"
-#include "planner/window/plan_x.h"
 #include "ratio_reporter.h"
-#include "runtime/com/component_registry.h"
-#include "runtime/dao/engine.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/outside/tree/tree_ids.h"
-#include "runtime/settings.h"
-#include "runtime/testing/platform_doubles.h"
-#include "runtime/testing/registered_libraries.h"
-#include "runtime/value/date.h"
-#include "shared/course_settings.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTreeWidget>
-
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 #include <sqlite3.h>
 
 namespace {
 
 // The first school day: lesson 1001 with its resources 1 to 10.
-const QDate planDay(2027, 8, 30);
+const QDate planDay = LargeCourseWindow::firstDay;
 constexpr int planRows = 30;
 // A course resource of the plan's course lesson, taken out of the plan so that the browser offers it.
 constexpr qint32 addedResource = 10;
@@ -44,28 +31,16 @@ constexpr qint32 firstLessonNode = 1001, droppedNode = 1002, droppedResource = 1
 
 // The plan of the day holds nine of its lesson's resources and 21 of the teacher's own; the window
 // shows it.
-class PlanOfThirty : public rt::PlatformDoubles {
+class PlanOfThirty : public LargeCourseWindow {
 public:
     PlanOfThirty() {
-        CourseSettings = {};
-        ReadCourseConfig(msg, course.folder + QStringLiteral("/LARGE.cfg"));
-        CourseSettings.DBVersion = QStringLiteral("0101");
-        course.link(course.classFile);
-        CourseDB = rt::DBEngine::instance().workspace().openDatabase(course.database);
-        ClassFilePath = course.classFile;
+        open(course.classFile);
         GetLessonPlanForDate(rt::daysFromDate(planDay), CurrentLesson);
         removeAdded();
         for (int i = LargeCourse::ResourcesPerPlan; i <= planRows; ++i)
             AddNewResource(CurrentLesson.LessonPlanID, QStringLiteral("Resource %1").arg(i), 0, qint16(i),
                            QStringLiteral("What resource %1 is for.").arg(i));
-        rt::registerLibraries(componentsFile, {CVCELL_OCX, CVTAB_OCX});
-        window = std::make_unique<PlanX>(planner, registry);
         window->LoadLessonResources(CurrentLesson);
-    }
-    ~PlanOfThirty() {
-        window.reset();
-        ClassFilePath.clear();
-        CourseDB.close();
     }
 
     // The LessonItemIDs of two neighbouring rows in the middle of the plan.
@@ -101,15 +76,6 @@ public:
                          {rt::Value::longInt(rt::pvRelation::Selected), rt::Value::integer(0)})
                     .toObject();
     }
-
-    LargeCourse course;
-    QTemporaryDir dir;
-    QString componentsFile = dir.filePath(QStringLiteral("components.ini"));
-    rt::IniSettings components{componentsFile};
-    rt::ComponentRegistry registry{components};
-    ScriptedDialogs plannerDialogs;
-    Planner planner{platform, plannerDialogs, nullptr, [] {}};
-    std::unique_ptr<PlanX> window;
 };
 
 // Runs `step` once an iteration; the resource it adds leaves the plan again outside the timing.

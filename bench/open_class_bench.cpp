@@ -5,11 +5,11 @@
 // and writing the same rows; the goal is 3 ms for an attach, 16 ms for the opening.
 #include "planner/data/lesson_plans.h"
 #include "planner_bench.h"
+#include "raw_class.h"
 #include "runtime/command_line.h"
 #include "runtime/testing/platform_doubles.h"
 #include "runtime/value/date.h"
 
-#include <QFile>
 #include <sqlite3.h>
 
 namespace {
@@ -73,61 +73,6 @@ void OpenClass(benchmark::State& state) {
         DetachClassTables();
         state.ResumeTiming();
     }
-}
-
-sqlite3* open(const QString& path) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    return db;
-}
-
-// The rows of `sql` stepped through, their first text column read.
-void readRows(sqlite3* db, const char* sql, int parameter = 0) {
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
-    if (parameter) sqlite3_bind_int(s, 1, parameter);
-    while (sqlite3_step(s) == SQLITE_ROW)
-        benchmark::DoNotOptimize(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 0))));
-    sqlite3_finalize(s);
-}
-
-// Raw: the class file opened exclusively and its two rows read, the course database opened, the four
-// link rows written in one transaction, the class file attached to it.
-sqlite3* rawAttach(const LargeCourse& course) {
-    sqlite3* cls = open(course.classFile);
-    sqlite3_exec(cls, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT", nullptr, nullptr, nullptr);
-    readRows(cls, "SELECT DBName, DBVersion FROM Version");
-    readRows(cls, "SELECT Comments, Period, Teacher, Subject FROM Class");
-    sqlite3* db = open(course.database);
-    const QByteArray connect = ";DATABASE=" + QFile::encodeName(course.classFile) + ';';
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO _links (name, source_table, connect) VALUES (?1, ?2, ?3)", -1, &s,
-                       nullptr);
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    for (const auto& [link, source] :
-         {std::pair{"Class", "Class"}, std::pair{"LessonPlans", "LessonPlans"},
-          std::pair{"LessonResources", "LessonResources"}, std::pair{"ClassVersion", "Version"}}) {
-        sqlite3_bind_text(s, 1, link, -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 2, source, -1, SQLITE_STATIC);
-        sqlite3_bind_text(s, 3, connect.constData(), int(connect.size()), SQLITE_STATIC);
-        sqlite3_step(s);
-        sqlite3_reset(s);
-    }
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_finalize(s);
-    sqlite3_close(cls);
-    sqlite3_stmt* a = nullptr;
-    sqlite3_prepare_v2(db, "ATTACH ?1 AS class", -1, &a, nullptr);
-    const QByteArray path = QFile::encodeName(course.classFile);
-    sqlite3_bind_text(a, 1, path.constData(), int(path.size()), SQLITE_STATIC);
-    sqlite3_step(a);
-    sqlite3_finalize(a);
-    return db;
-}
-
-void rawDetach(sqlite3* db) {
-    sqlite3_exec(db, "DELETE FROM _links; DETACH class", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
 }
 
 void AttachRaw(benchmark::State& state) {

@@ -18,12 +18,13 @@ inline LargeCourse& linkedLargeCourse() {
 }
 
 // The main of a benchmark of the planner's procedures: the large course's database open as the
-// planner's CourseDB (a "0101" course) with its class linked, the benchmarks run, then `report` prints
-// from their times.
-inline int runPlannerBenchmarks(int argc, char** argv, const std::function<void(RatioReporter&)>& report) {
+// planner's CourseDB (a "0101" course) with its class linked, the benchmarks run in the application App,
+// then `report` prints from their times.
+template <class App = QCoreApplication>
+int runPlannerBenchmarks(int argc, char** argv, const std::function<void(RatioReporter&)>& report) {
     CourseSettings.DBVersion = QStringLiteral("0101");
     CourseDB = rt::DBEngine::instance().workspace().openDatabase(linkedLargeCourse().database);
-    const int status = runBenchmarks<QCoreApplication>(argc, argv, report);
+    const int status = runBenchmarks<App>(argc, argv, report);
     CourseDB = rt::Database();
     rt::DBEngine::instance().workspace().close();
     return status;

@@ -16,6 +16,10 @@ cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/nu
 # Every benchmark program of bench/; one that prints table rows (RatioReporter::row) joins here.
 programs=(dao_bench lesson_plans_bench school_days_bench month_cells_bench library_trees_bench open_class_bench
     start_up_bench objectives_editor_bench exchange_bench lesson_panel_bench)
+# The main window on the large course: opening a class, the calendar views, Make Lesson Plans.
+programs+=(open_class_window_bench calendar_views_bench schedule_lessons_bench)
+# The Edit menu's lesson commands and printing.
+programs+=(edit_menu_bench report_bench)
 log=build-release/bench.log
 cmake --build build-release -j"$(nproc)" --target "${programs[@]}" >"$log" 2>&1 || { tail -30 "$log"; exit 1; }
 : >"$log"

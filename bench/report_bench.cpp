@@ -1,0 +1,191 @@
+// Printing on the large course's class: the week and the month report fills of the scratch database (a
+// week of five plans; October 2027, 42 cells with a special day), each beside raw SQLite doing the same
+// reads and inserts in one transaction; and the month report to a PDF file through our report engine,
+// beside the toolkit's floor, QTextDocument::print of the finished document into the same PDF writer.
+// Goals: 16 ms for each fill, and for our share of the PDF (the engine's time less the floor's).
+#include "planner/core/planner.h"
+#include "planner/core/report_database.h"
+#include "planner/data/lesson_plans.h"
+#include "planner_bench.h"
+#include "runtime/program_folder.h"
+#include "runtime/report/own_report_engine.h"
+#include "runtime/report/report_document.h"
+#include "runtime/testing/platform_doubles.h"
+#include "runtime/value/date.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPdfWriter>
+#include <sqlite3.h>
+
+namespace {
+
+const QDate weekDay(2027, 9, 15);   // Wednesday of a week of five lesson plans
+const QDate monthDay(2027, 10, 13); // October 2027: from Sunday 26 September, Teacher Workday the 11th
+
+// The scratch database in a data folder beside the course's copy (in memory, like it), the main window's
+// current date on `d`.
+class Scratch {
+public:
+    explicit Scratch(const QDate& d) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
+        rt::setProgramFolder(QStringLiteral(LK_PROGRAM_DIR));
+        ClassTeacher = QStringLiteral("Ms. Example");
+        ClassSubject = QStringLiteral("Science");
+        ClassPeriod = QStringLiteral("2nd period");
+        CurrentLesson = {};
+        CurrentLesson.LPDate = rt::daysFromDate(d);
+        path = ReportDatabasePath();
+    }
+    ~Scratch() {
+        rt::setProgramFolder({});
+        qunsetenv("XDG_DATA_HOME");
+    }
+
+    const QString folder = linkedLargeCourse().folder + QStringLiteral("/data");
+    QString path;
+};
+
+void FillWeek(benchmark::State& state) {
+    Scratch scratch(weekDay);
+    for (auto _ : state) FillWeekReportData();
+}
+
+void FillMonth(benchmark::State& state) {
+    Scratch scratch(monthDay);
+    for (auto _ : state) FillMonthReportData();
+}
+
+// The raw fill: the scratch database opened, emptied and written in one transaction, each cell's plan
+// read from the class by its date, the database closed.
+class RawFill {
+public:
+    explicit RawFill(const Scratch& scratch)
+        : course_(linkedLargeCourse().rawConnection(linkedLargeCourse().classFile)),
+          scratch_(QFile::encodeName(scratch.path)) {
+        sqlite3_prepare_v3(course_,
+                           "SELECT LessonPlanID, TreeID, Title, ItemNumber, blocked FROM class.LessonPlans "
+                           "WHERE LPDate = ?1 ORDER BY LessonPlanID",
+                           -1, SQLITE_PREPARE_PERSISTENT, &plan_, nullptr);
+    }
+    ~RawFill() {
+        sqlite3_finalize(plan_);
+        sqlite3_close(course_);
+    }
+
+    // `cells` days from `first`; `read` says which of them read their plan.
+    void fill(const QDate& first, int cells, const std::function<bool(const QDate&)>& read) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(scratch_.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_exec(db, "BEGIN; DELETE FROM Class; DELETE FROM RptData", nullptr, nullptr, nullptr);
+        sqlite3_exec(
+            db,
+            "INSERT INTO Class (Teacher, Subject, Period, Comments) VALUES ('Ms. Example', 'Science', "
+            "'2nd period', 'October 2027')",
+            nullptr, nullptr, nullptr);
+        sqlite3_stmt* cell = nullptr;
+        sqlite3_prepare_v2(db, "INSERT INTO RptData (LessonDate, Title) VALUES (?1, ?2)", -1, &cell, nullptr);
+        for (int i = 0; i < cells; ++i) {
+            const QDate d = first.addDays(i);
+            QByteArray title;
+            if (read(d)) {
+                const QByteArray date = d.toString(Qt::ISODate).toLatin1();
+                sqlite3_bind_text(plan_, 1, date.constData(), int(date.size()), SQLITE_STATIC);
+                if (sqlite3_step(plan_) == SQLITE_ROW)
+                    title = reinterpret_cast<const char*>(sqlite3_column_text(plan_, 2));
+                sqlite3_reset(plan_);
+            }
+            const QByteArray caption = QByteArray::number(d.day());
+            sqlite3_bind_text(cell, 1, caption.constData(), int(caption.size()), SQLITE_STATIC);
+            sqlite3_bind_text(cell, 2, title.constData(), int(title.size()), SQLITE_STATIC);
+            sqlite3_step(cell);
+            sqlite3_reset(cell);
+        }
+        sqlite3_finalize(cell);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+
+private:
+    sqlite3* course_;
+    QByteArray scratch_;
+    sqlite3_stmt* plan_ = nullptr;
+};
+
+void FillWeekRaw(benchmark::State& state) {
+    Scratch scratch(weekDay);
+    RawFill raw(scratch);
+    const QDate monday = weekDay.addDays(1 - weekDay.dayOfWeek());
+    for (auto _ : state) raw.fill(monday, 6, [](const QDate& d) { return d.dayOfWeek() <= 5; });
+}
+
+void FillMonthRaw(benchmark::State& state) {
+    Scratch scratch(monthDay);
+    RawFill raw(scratch);
+    const QDate first(monthDay.year(), monthDay.month(), 1);
+    const QDate sunday = first.addDays(-(first.dayOfWeek() % 7));
+    for (auto _ : state) raw.fill(sunday, 42, [&](const QDate& d) { return d.month() == first.month(); });
+}
+
+// The month's scratch data filled once, and the engine's job of the month report into a PDF file.
+struct MonthJob {
+    MonthJob() {
+        FillMonthReportData();
+        const QString program = QStringLiteral(LK_PROGRAM_DIR "/");
+        job = {program + QStringLiteral("monthvw.rpt"), {scratch.path, scratch.path}, {}, title};
+    }
+
+    Scratch scratch{monthDay};
+    const QString title = QStringLiteral("Month View Report");
+    const QString pdf = scratch.folder + QStringLiteral("/month.pdf");
+    rt::ReportJob job;
+};
+
+void MonthToPdf(benchmark::State& state) {
+    MonthJob month;
+    rt::PlatformDoubles p;
+    rt::OwnReportEngine engine(p.printers);
+    engine.setReportFile(month.job.reportFile);
+    for (int i = 0; i < 2; ++i) engine.setDataFile(i, month.scratch.path);
+    engine.setWindowTitle(month.title);
+    engine.setDestination(rt::report_destination::File);
+    engine.setPrintFileName(month.pdf);
+    for (auto _ : state) engine.start();
+}
+
+// As the engine writes its PDF, from the document already built.
+void MonthPdfFloor(benchmark::State& state) {
+    MonthJob month;
+    const rt::Report report = rt::buildReport(month.job);
+    for (auto _ : state) {
+        QFile::remove(month.pdf);
+        QPdfWriter writer(month.pdf);
+        writer.setTitle(month.title);
+        writer.setPageOrientation(report.orientation);
+        report.document->print(&writer);
+    }
+}
+
+BENCHMARK(FillWeek)->Unit(benchmark::kMillisecond);
+BENCHMARK(FillWeekRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(FillMonth)->Unit(benchmark::kMillisecond);
+BENCHMARK(FillMonthRaw)->Unit(benchmark::kMillisecond);
+BENCHMARK(MonthToPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(MonthPdfFloor)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return runPlannerBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
+        for (const std::string fill : {"FillWeek", "FillMonth"})
+            reporter.printRatio(fill + " / raw", fill, fill + "Raw");
+        reporter.printRatio("month to PDF / print alone", "MonthToPdf", "MonthPdfFloor");
+        const RatioReporter::Goal frame{RatioReporter::Goal::Milliseconds, 16};
+        reporter.row("FillWeekReportData", "6 cells, 5 plans", "FillWeek", "FillWeekRaw", frame);
+        reporter.row("FillMonthReportData", "42 cells, 20 plans, 1 special day", "FillMonth", "FillMonthRaw",
+                     frame);
+        reporter.share("Month report to PDF: our share", "42 cells, 20 plans", "MonthToPdf", "MonthPdfFloor",
+                       frame);
+    });
+}
