@@ -9,6 +9,7 @@
 #include "planner/data/lesson_plans.h"
 #include "planner/data/lesson_resources.h"
 #include "planner/ui/window_helpers.h"
+#include "runtime/com/control.h"
 #include "runtime/com/dispatch.h"
 #include "runtime/dao/in_one_transaction.h"
 #include "runtime/error.h"
@@ -34,7 +35,7 @@ struct TextControl {
 // tab page's text box, a tree's list, a grid's cell editor), so the parents are walked up: the
 // objectives tabs, a tree and a grid own the text boxes inside them.
 TextControl focusedControl(const PlanX& form) {
-    const auto* tabs = dynamic_cast<const QWidget*>(form.tabObject);
+    const QWidget* tabs = form.tabObject;
     TextControl inner;
     for (QWidget* w = form.focusWidget(); w && w != &form; w = w->parentWidget()) {
         if (tabs && w == tabs) return {TextKind::Tabs, w};
@@ -65,7 +66,7 @@ QString selectedCaption(rt::OutsideTree& tree) {
 
 QString selectedText(const TextControl& c) {
     switch (c.kind) {
-    case TextKind::Tabs: return rt::get(*dynamic_cast<rt::Dispatch*>(c.widget), ctlTabId::SelText).toString();
+    case TextKind::Tabs: return rt::get(*static_cast<rt::Control*>(c.widget), ctlTabId::SelText).toString();
     case TextKind::RichText: return static_cast<rt::RichTextBox*>(c.widget)->selText();
     case TextKind::TextBox: return static_cast<QLineEdit*>(c.widget)->selectedText();
     case TextKind::Tree: return selectedCaption(*static_cast<rt::OutsideTree*>(c.widget));
@@ -78,7 +79,7 @@ QString selectedText(const TextControl& c) {
 // Cut empties the selection of the text controls; a tree node or a grid cell is only copied.
 void removeSelection(const TextControl& c) {
     switch (c.kind) {
-    case TextKind::Tabs: rt::let(*dynamic_cast<rt::Dispatch*>(c.widget), ctlTabId::SelText, QString()); break;
+    case TextKind::Tabs: rt::let(*static_cast<rt::Control*>(c.widget), ctlTabId::SelText, QString()); break;
     case TextKind::RichText: static_cast<rt::RichTextBox*>(c.widget)->setSelText(QString()); break;
     case TextKind::TextBox: static_cast<QLineEdit*>(c.widget)->insert(QString()); break;
     default: break;
@@ -89,7 +90,7 @@ void removeSelection(const TextControl& c) {
 void replaceSelection(const TextControl& c, const QString& text, bool tabsTakePaste) {
     switch (c.kind) {
     case TextKind::Tabs:
-        if (tabsTakePaste) rt::let(*dynamic_cast<rt::Dispatch*>(c.widget), ctlTabId::SelText, text);
+        if (tabsTakePaste) rt::let(*static_cast<rt::Control*>(c.widget), ctlTabId::SelText, text);
         break;
     case TextKind::RichText: {
         auto* box = static_cast<rt::RichTextBox*>(c.widget);

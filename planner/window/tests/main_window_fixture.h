@@ -79,9 +79,6 @@ protected:
         return front;
     }
 
-    // The objectives tab control from its library, as the lesson panel creates it.
-    rt::Control* createObjectiveTabs(QWidget* parent) { return registry->create("CVTab.ctlTab", parent); }
-
     QStringList texts() const {
         QStringList out;
         for (const rt::MbRequest& r : msg.shown) out << r.text;

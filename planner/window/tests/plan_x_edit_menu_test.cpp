@@ -6,14 +6,11 @@
 #include "planner/data/testing/query_rows.h"
 #include "planner/dialogs/qt_planner_dialogs.h"
 #include "planner/dialogs/tests/modal_driver.h"
-#include "planner/ui/window_helpers.h"
 #include "runtime/com/control.h"
 #include "runtime/outside/grid/bound_grid.h"
-#include "runtime/outside/grid/data_control.h"
 #include "runtime/outside/richtext/rich_text_box.h"
 #include "runtime/outside/tree/outside_tree.h"
-#include "runtime/outside/tree/tree_ids.h"
-#include "runtime/strings.h"
+#include "runtime/testing/typed_keys.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,7 +19,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -59,6 +55,20 @@ protected:
         item->trigger();
     }
     QString calendar(const QString& like) { return readCalendar(like, withResourceTitles); }
+    // Shown and active, so that focus moves and typed keys reach the window's handlers.
+    void showWindow() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    // The page of the first objective tab, holding `text`.
+    QTextEdit* firstObjectivePage(const QString& text) {
+        rt::call(*window->tabObject, ctlTabId::SetText, {rt::Value::integer(1), text});
+        for (QTextEdit* page : window->tabObject->findChildren<QTextEdit*>())
+            if (page->toPlainText() == text) return page;
+        ADD_FAILURE() << "no page holds " << text.toStdString();
+        return nullptr;
+    }
 };
 
 enum class Cmd { Copy, Cut, Paste };
@@ -92,8 +102,6 @@ TEST_P(LessonCommands, MovePlansThroughTheLessonClipboard) {
     const std::map<Cmd, QAction*> items{{Cmd::Copy, window->mnuEditCopyLesson},
                                         {Cmd::Cut, window->mnuEditCutLesson},
                                         {Cmd::Paste, window->mnuEditPasteLesson}};
-    // The window enables Cut and Copy on a day with a plan; no one else may here.
-    for (Cmd cmd : {Cmd::Copy, Cmd::Cut}) items.at(cmd)->setEnabled(true);
     for (const Step& s : c.steps) on(s.day, items.at(s.cmd));
 
     EXPECT_EQ(calendar(c.before), normalized(c.after));
@@ -199,7 +207,6 @@ TEST_F(EditMenuTest, APastedPlanCarriesEveryFieldUnderANewIdOnItsOwnDate) {
     CourseDB.execute(
         "UPDATE LessonPlans SET TreeID = 14, ItemNumber = '3.2', blocked = 0, Objective1 = 'o1', "
         "Objective2 = 'o2', Objective3 = 'o3', Objective4 = 'o4', Objective5 = 'o5'");
-    window->mnuEditCopyLesson->setEnabled(true);
     on(0, window->mnuEditCopyLesson);
     on(3, window->mnuEditPasteLesson);
 
@@ -225,7 +232,6 @@ TEST_F(EditMenuTest, APastedPlanCarriesEveryFieldUnderANewIdOnItsOwnDate) {
 TEST_F(EditMenuTest, PasteLessonPlanWaitsForTheFirstCopyAndForTheNextAfterAClassCloses) {
     write("P . . . . | . . . . .");
     EXPECT_FALSE(window->mnuEditPasteLesson->isEnabled());
-    window->mnuEditCutLesson->setEnabled(true);
     on(0, window->mnuEditCutLesson);
     EXPECT_TRUE(window->mnuEditPasteLesson->isEnabled());
 
@@ -233,21 +239,26 @@ TEST_F(EditMenuTest, PasteLessonPlanWaitsForTheFirstCopyAndForTheNextAfterAClass
     EXPECT_FALSE(window->mnuEditPasteLesson->isEnabled());
     EXPECT_EQ(LessonClipboard.Lesson.TreeID, -999);
     open();
+    window->ChangeCurrentDate(rt::day(2027, 1, 4)); // a day of the sample class with a plan
+    EXPECT_TRUE(window->mnuEditCopyLesson->isEnabled());
     EXPECT_FALSE(window->mnuEditPasteLesson->isEnabled());
+    window->mnuEditCopyLesson->trigger();
+    EXPECT_TRUE(window->mnuEditPasteLesson->isEnabled());
 }
 
 // Objectives typed into the tabs reach the plan before a lesson command reads it: a menu command moves
 // no focus, so the tabs never lost it.
 TEST_F(EditMenuTest, CutLessonPlanTakesTheObjectivesJustTyped) {
     write("P . . . . | . . . . .");
-    rt::Control* tabs = createObjectiveTabs(window->centralWidget());
-    window->tabObject = tabs;
-    CourseSettings.NumObjectiveTabs = 4;
-    window->InitTabs();
+    showWindow();
     window->ChangeCurrentDate(schoolDate(0));
-    rt::call(*tabs, ctlTabId::SetText, {rt::Value::integer(1), QStringLiteral("x")});
-    window->ObjectivesDirty = true; // the tabs' ObjectiveDirty event
-    window->mnuEditCutLesson->setEnabled(true);
+    QTextEdit* page = firstObjectivePage("typed over");
+    ASSERT_NE(page, nullptr);
+    window->ObjectivesDirty = false;
+    page->setFocus();
+    page->selectAll();
+    QTest::keyClicks(page, "x");
+    ASSERT_TRUE(window->ObjectivesDirty);
     window->mnuEditCutLesson->trigger();
     EXPECT_FALSE(window->ObjectivesDirty);
     on(2, window->mnuEditPasteLesson);
@@ -260,8 +271,6 @@ TEST_F(EditMenuTest, AFailedLessonCommandChangesNothing) {
     CourseSettings.AppTitle = "Sample Course";
     const QString before = "P Q R . . | . . . . .";
     write(before);
-    window->mnuEditCopyLesson->setEnabled(true);
-    window->mnuEditCutLesson->setEnabled(true);
     on(0, window->mnuEditCopyLesson);
 
     // Q holds a resource row without minutes: it cannot be copied whole.
@@ -305,8 +314,6 @@ TEST_F(EditMenuTest, ClosingTheDialogsByTheFrameCancelsCutAndPaste) {
     PlanX shown(withDialogs, *registry);
     withDialogs.window = &shown;
     shown.UIOpenClass();
-    shown.mnuEditCopyLesson->setEnabled(true);
-    shown.mnuEditCutLesson->setEnabled(true);
     shown.ChangeCurrentDate(schoolDate(1));
     shown.mnuEditCopyLesson->trigger();
     shown.ChangeCurrentDate(schoolDate(0));
@@ -328,9 +335,10 @@ TEST_F(EditMenuTest, MakeLessonPlansRunsTheSchedulingAfterTheCommitStep) {
     EXPECT_EQ(QueryRows("SELECT LPDate, TreeID FROM LessonPlans"), QStringList{"2027-03-02|12"});
 }
 
-// The text controls of the window by kind, each holding "one two" with "two" selected: the objectives
-// tabs (page 1), a rich text box, a locked one, a text box; a library tree with its node "Air and Weather"
-// selected; a grid whose current cell shows plan P's title; a button.
+// The text controls by kind, each holding "one two" with "two" selected: the window's objectives tabs
+// (page 1) and details pane; a locked rich text box and a text box, which the window has none of; the
+// chapter tree with its first node, "Unit 1: Air and Sky", selected; the lesson grid at plan P's first
+// resource, "p1" of 5 minutes; the New Resource button.
 enum class Ctl { Tabs, Rich, LockedRich, TextBox, Tree, Grid, Other };
 
 class TextCommands : public EditMenuTest {
@@ -338,96 +346,79 @@ protected:
     void SetUp() override {
         EditMenuTest::SetUp();
         write("P . . . . | . . . . .");
-        auto* panel = new QWidget(window->centralWidget());
-        panel->setGeometry(window->centralWidget()->rect());
-        auto* layout = new QVBoxLayout(panel);
-        tabs = createObjectiveTabs(panel);
-        window->tabObject = tabs;
-        CourseSettings.NumObjectiveTabs = 4;
-        window->InitTabs();
-        rt::let(*tabs, ctlTabId::TEditable, rt::Value::boolean(true));
-        rt::call(*tabs, ctlTabId::SetRichTextBox, {rt::Value::integer(5)});
-        rt::call(*tabs, ctlTabId::SetTabIndex, {rt::Value::integer(1)});
-        rt::call(*tabs, ctlTabId::SetText, {rt::Value::integer(1), QStringLiteral("one two")});
-        for (QTextEdit* page : tabs->findChildren<QTextEdit*>())
-            if (page->toPlainText() == "one two") tabPage = page;
-        rich = new rt::RichTextBox(panel);
-        locked = new rt::RichTextBox(panel);
+        showWindow();
+        window->ChangeCurrentDate(schoolDate(0));
+        tabPage = firstObjectivePage("one two");
+        ASSERT_NE(tabPage, nullptr);
+        QTreeWidget* chapters = window->pvChapter->view();
+        ASSERT_GT(chapters->topLevelItemCount(), 0);
+        chapters->setCurrentItem(chapters->topLevelItem(0)); // "Unit 1: Air and Sky"
+        window->dbgResources->setCurrentIndex(window->dbgResources->model()->index(0, 2));
+
+        locked = new rt::RichTextBox(window->picDayView);
         locked->setLocked(true);
-        textBox = new QLineEdit(panel);
-        tree = new rt::OutsideTree(panel);
-        rt::Dispatch& root = objectOf(rt::get(*tree, rt::pvTreeId::Branches));
-        rt::Dispatch& node = objectOf(rt::call(
-            root, rt::pvNodeId::AddChild, {rt::Value::longInt(0), rt::Value::integer(0), "Air and Weather"}));
-        rt::call(node, rt::pvNodeId::Select, {rt::Value::integer(1)});
-        grid = new rt::BoundGrid(panel);
-        grid->setDataSource(data);
-        data.bind(CourseDB, "SELECT LessonPlanID, Title FROM LessonPlans");
-        grid->setColumns({{"Title", 0, true, true, {}}});
-        other = new QPushButton("Other", panel);
-        for (QWidget* w : std::initializer_list<QWidget*>{tabs, rich, locked, textBox, tree, grid, other})
-            layout->addWidget(w);
-        for (rt::RichTextBox* box : {rich, locked}) {
-            box->setText("one two");
-            box->setSelection(4, 3);
-        }
+        textBox = new QLineEdit(window->picDayView);
+        for (QWidget* w : std::initializer_list<QWidget*>{locked, textBox}) w->show();
+        oneTwo(*locked);
         textBox->setText("one two");
         textBox->setSelection(4, 3);
         QTextCursor cursor = tabPage->textCursor();
         cursor.setPosition(4);
         cursor.setPosition(7, QTextCursor::KeepAnchor);
         tabPage->setTextCursor(cursor);
-        panel->raise();
-        // The day view turns Cut and Copy Text off; the text controls' focus handlers of the lesson
-        // panel turn them on again, and these controls stand in for that panel.
-        for (QAction* item : {window->mnuEditCutText, window->mnuEditCopyText, window->mnuEditPasteText})
-            item->setEnabled(true);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    static void oneTwo(rt::RichTextBox& box) {
+        box.setText("one two");
+        box.setSelection(4, 3);
+    }
+
+    // The control on the page that shows it (the details on the lesson tab's second page, the tree on
+    // the resource tab's), the focus coming from a grid, whose focus loss enables Paste Text.
     QWidget* focusOn(Ctl ctl) {
-        QWidget* const focused[] = {tabPage, rich, locked, textBox, tree->view(), grid, other};
+        QWidget* const focused[] = {tabPage,
+                                    window->rtbDetails,
+                                    locked,
+                                    textBox,
+                                    window->pvChapter->view(),
+                                    window->dbgResources,
+                                    window->cmdNewResource};
         QWidget* w = focused[int(ctl)];
+        window->tabLesson->setCurrentIndex(ctl == Ctl::Rich ? 1 : 0);
+        if (ctl == Ctl::Rich) oneTwo(*window->rtbDetails); // the details page was just filled
+        if (ctl == Ctl::Tree) window->tabResource->setCurrentIndex(1);
+        (ctl == Ctl::Grid ? window->dbgAdditional : window->dbgResources)->setFocus();
         w->setFocus();
         EXPECT_EQ(QApplication::focusWidget(), w);
-        // The commands are under test here, not the states the lesson panel's focus events give them
-        // (the tabs' focus loss disables all three).
-        for (QAction* item : {window->mnuEditCopyText, window->mnuEditCutText, window->mnuEditPasteText})
-            item->setEnabled(true);
         return w;
     }
 
     QString textOf(Ctl ctl) const {
         switch (ctl) {
         case Ctl::Tabs:
-            return rt::call(*tabs, ctlTabId::GetText, {rt::Value::integer(1), rt::Value::boolean(false)})
+            return rt::call(*window->tabObject, ctlTabId::GetText,
+                            {rt::Value::integer(1), rt::Value::boolean(false)})
                 .toString();
-        case Ctl::Rich: return rich->text();
+        case Ctl::Rich: return window->rtbDetails->text();
         case Ctl::LockedRich: return locked->text();
         case Ctl::TextBox: return textBox->text();
-        case Ctl::Tree: return tree->view()->currentItem()->text(0);
-        case Ctl::Grid: return grid->currentCellText();
-        case Ctl::Other: return other->text();
+        case Ctl::Tree: return window->pvChapter->view()->currentItem()->text(0);
+        case Ctl::Grid: return window->dbgResources->currentCellText();
+        case Ctl::Other: return window->cmdNewResource->text();
         }
         return {};
     }
 
-    rt::Control* tabs = nullptr;
     QTextEdit* tabPage = nullptr;
-    rt::RichTextBox *rich = nullptr, *locked = nullptr;
+    rt::RichTextBox* locked = nullptr;
     QLineEdit* textBox = nullptr;
-    rt::OutsideTree* tree = nullptr;
-    rt::DataControl data;
-    rt::BoundGrid* grid = nullptr;
-    QPushButton* other = nullptr;
 };
 
 struct TextCase {
     const char* name;
     Ctl ctl;
     Cmd cmd;
+    bool enabled;                // the item as the focus handlers leave it
     const char* clipboardBefore; // nullptr: no text on it
     const char* clipboardAfter;
     int writes;
@@ -445,13 +436,17 @@ class TextCases : public TextCommands, public ::testing::WithParamInterface<Text
 TEST_P(TextCases, MoveTextBetweenTheFocusedControlAndTheClipboard) {
     const TextCase& c = GetParam();
     if (c.clipboardBefore) clipboard.content = c.clipboardBefore;
-    if (c.emptySelection) textBox->deselect();
     window->CtrlVTyped = c.ctrlVTyped;
     focusOn(c.ctl);
+    if (c.emptySelection) textBox->deselect();
     const std::map<Cmd, QAction*> items{{Cmd::Copy, window->mnuEditCopyText},
                                         {Cmd::Cut, window->mnuEditCutText},
                                         {Cmd::Paste, window->mnuEditPasteText}};
-    items.at(c.cmd)->trigger();
+    QAction* item = items.at(c.cmd);
+    EXPECT_EQ(item->isEnabled(), c.enabled);
+    // What the command does with each kind of control, also where this window keeps it off.
+    item->setEnabled(true);
+    item->trigger();
 
     EXPECT_EQ(clipboard.content, c.clipboardAfter ? std::optional<QString>(c.clipboardAfter) : std::nullopt);
     EXPECT_EQ(clipboard.writes, c.writes);
@@ -462,49 +457,69 @@ TEST_P(TextCases, MoveTextBetweenTheFocusedControlAndTheClipboard) {
 INSTANTIATE_TEST_SUITE_P(
     Table, TextCases,
     ::testing::Values(
-        TextCase{"copy_tabs", Ctl::Tabs, Cmd::Copy, "m", "two", 2, "one two"},
-        TextCase{"copy_rich_text", Ctl::Rich, Cmd::Copy, nullptr, "two", 2, "one two"},
-        TextCase{"copy_text_box", Ctl::TextBox, Cmd::Copy, nullptr, "two", 2, "one two"},
-        TextCase{"copy_empty_selection_writes_nothing", Ctl::TextBox, Cmd::Copy, "m", "m", 0, "one two",
-                 false, true},
-        TextCase{"copy_tree_node", Ctl::Tree, Cmd::Copy, nullptr, "Air and Weather", 2, "Air and Weather"},
-        TextCase{"copy_grid_cell", Ctl::Grid, Cmd::Copy, nullptr, "P", 2, "P"},
-        TextCase{"copy_other_control", Ctl::Other, Cmd::Copy, "m", "m", 0, "Other"},
-        TextCase{"cut_tabs", Ctl::Tabs, Cmd::Cut, nullptr, "two", 2, "one "},
-        TextCase{"cut_rich_text", Ctl::Rich, Cmd::Cut, nullptr, "two", 2, "one "},
-        TextCase{"cut_text_box", Ctl::TextBox, Cmd::Cut, nullptr, "two", 2, "one "},
-        TextCase{"cut_tree_node_copies_only", Ctl::Tree, Cmd::Cut, nullptr, "Air and Weather", 2,
-                 "Air and Weather"},
-        TextCase{"cut_grid_cell_copies_only", Ctl::Grid, Cmd::Cut, nullptr, "P", 2, "P"},
-        TextCase{"paste_tabs", Ctl::Tabs, Cmd::Paste, "m", "m", 0, "one m"},
-        TextCase{"paste_tabs_after_ctrl_v_typed", Ctl::Tabs, Cmd::Paste, "m", "m", 0, "one two", true},
-        TextCase{"paste_rich_text", Ctl::Rich, Cmd::Paste, "m", "m", 0, "one m"},
-        TextCase{"paste_locked_rich_text", Ctl::LockedRich, Cmd::Paste, "m", "m", 0, "one two"},
-        TextCase{"paste_text_box", Ctl::TextBox, Cmd::Paste, "m", "m", 0, "one m"},
-        TextCase{"paste_no_text", Ctl::TextBox, Cmd::Paste, nullptr, nullptr, 0, "one two"},
-        TextCase{"paste_tree", Ctl::Tree, Cmd::Paste, "m", "m", 0, "Air and Weather"},
-        TextCase{"paste_grid_cell", Ctl::Grid, Cmd::Paste, "m", "m", 0, "m"},
-        TextCase{"paste_other_control", Ctl::Other, Cmd::Paste, "m", "m", 0, "Other"}),
+        TextCase{"copy_tabs", Ctl::Tabs, Cmd::Copy, true, "m", "two", 2, "one two"},
+        TextCase{"copy_rich_text", Ctl::Rich, Cmd::Copy, false, nullptr, "two", 2, "one two"},
+        TextCase{"copy_text_box", Ctl::TextBox, Cmd::Copy, false, nullptr, "two", 2, "one two"},
+        TextCase{"copy_empty_selection_writes_nothing", Ctl::TextBox, Cmd::Copy, false, "m", "m", 0,
+                 "one two", false, true},
+        TextCase{"copy_tree_node", Ctl::Tree, Cmd::Copy, false, nullptr, "Unit 1: Air and Sky", 2,
+                 "Unit 1: Air and Sky"},
+        TextCase{"copy_grid_cell", Ctl::Grid, Cmd::Copy, false, nullptr, "05", 2, "05"},
+        TextCase{"copy_other_control", Ctl::Other, Cmd::Copy, false, "m", "m", 0, "New Resource"},
+        TextCase{"cut_tabs", Ctl::Tabs, Cmd::Cut, true, nullptr, "two", 2, "one "},
+        TextCase{"cut_rich_text", Ctl::Rich, Cmd::Cut, false, nullptr, "two", 2, "one "},
+        TextCase{"cut_text_box", Ctl::TextBox, Cmd::Cut, false, nullptr, "two", 2, "one "},
+        TextCase{"cut_tree_node_copies_only", Ctl::Tree, Cmd::Cut, false, nullptr, "Unit 1: Air and Sky", 2,
+                 "Unit 1: Air and Sky"},
+        TextCase{"cut_grid_cell_copies_only", Ctl::Grid, Cmd::Cut, false, nullptr, "05", 2, "05"},
+        TextCase{"paste_tabs", Ctl::Tabs, Cmd::Paste, true, "m", "m", 0, "one m"},
+        TextCase{"paste_tabs_after_ctrl_v_typed", Ctl::Tabs, Cmd::Paste, true, "m", "m", 0, "one two", true},
+        TextCase{"paste_rich_text", Ctl::Rich, Cmd::Paste, true, "m", "m", 0, "one m"},
+        TextCase{"paste_locked_rich_text", Ctl::LockedRich, Cmd::Paste, true, "m", "m", 0, "one two"},
+        TextCase{"paste_text_box", Ctl::TextBox, Cmd::Paste, true, "m", "m", 0, "one m"},
+        TextCase{"paste_no_text", Ctl::TextBox, Cmd::Paste, true, nullptr, nullptr, 0, "one two"},
+        TextCase{"paste_tree", Ctl::Tree, Cmd::Paste, true, "m", "m", 0, "Unit 1: Air and Sky"},
+        TextCase{"paste_grid_cell", Ctl::Grid, Cmd::Paste, false, "7", "7", 0, "07"},
+        TextCase{"paste_other_control", Ctl::Other, Cmd::Paste, true, "m", "m", 0, "New Resource"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TextCommands, PastingIntoTheGridWritesTheCellToTheClassFile) {
-    clipboard.content = "m";
+    clipboard.content = "7";
     focusOn(Ctl::Grid);
+    window->mnuEditPasteText->setEnabled(true); // off while the grid has the focus
     window->mnuEditPasteText->trigger();
-    EXPECT_EQ(QueryRows("SELECT Title FROM LessonPlans"), QStringList{"m"});
+    EXPECT_EQ(QueryRows("SELECT Title, Duration FROM LessonResources ORDER BY SortOrder"),
+              (QStringList{"p1|7", "p2|5"}));
 }
 
-// Qt's text controls take Ctrl+V before the menu's shortcut and paste the system clipboard's text
-// themselves, once; where no text control takes the keys, the menu's shortcut runs its command.
-TEST_F(TextCommands, ARealCtrlVPastesOnceIntoEachEditableControl) {
-    QGuiApplication::clipboard()->setText("q");
-    clipboard.content = "m"; // what the menu's command would paste
+// A real Ctrl+V: Qt's text controls take it before the menu's shortcut and paste the system clipboard's
+// text themselves, once (the menu's Paste Text, which would clear CtrlVTyped, does not run as well); in
+// the lesson grid it pastes nothing, into the cell or into the minutes being typed.
+TEST_F(TextCommands, ARealCtrlVPastesOnceIntoEachEditableControlAndNeverIntoTheLessonGrid) {
+    QGuiApplication::clipboard()->setText("9");
+    clipboard.content = "7"; // what the menu's command would paste
     for (Ctl ctl : {Ctl::Tabs, Ctl::Rich, Ctl::TextBox}) {
         QTest::keyClick(focusOn(ctl), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(textOf(ctl), "one q") << int(ctl);
+        EXPECT_EQ(textOf(ctl), "one 9") << int(ctl);
+        EXPECT_TRUE(window->CtrlVTyped) << int(ctl);
     }
+
+    focusOn(Ctl::Grid);
+    rt::typeKeys({'3'}); // opens the minutes' editor
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    rt::typeKeys({Qt::Key_Return});
+    focusOn(Ctl::Grid);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QueryRows("SELECT Title, Duration FROM LessonResources ORDER BY SortOrder"),
+              (QStringList{"p1|3", "p2|5"}));
+    EXPECT_FALSE(window->CtrlVTyped);
+
+    // Where no text control takes the keys, the menu's shortcut runs its command.
+    window->mnuEditCopyText->setEnabled(true); // off since the day view was shown
     QTest::keyClick(focusOn(Ctl::Tree), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(clipboard.content, "Air and Weather");
+    EXPECT_EQ(clipboard.content, "Unit 1: Air and Sky");
 }
 
 } // namespace

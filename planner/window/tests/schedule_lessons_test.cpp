@@ -9,8 +9,11 @@
 #include "planner/window/plan_x_scheduling.h"
 #include "shared/course_settings.h"
 
+#include <QApplication>
 #include <QMap>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -163,18 +166,19 @@ TEST_F(EmptyClassFixture, ACustomLessonTakesTheCourseLessonsObjectivesUnderItsOw
     BlockedDays = {0};
 }
 
-// The day view's button in the real window: the lessons go in before the run of plans, and the window
-// shows the start date and is usable again.
+// The day view's button clicked in the real window: the lessons go in before the run of plans, and the
+// window shows the start date, is usable again and has the focus in the lesson grid.
 TEST_F(ClassWindowTest, MakeLessonPlansInsertsTheLessonsIntoTheClassFile) {
     const QString before = "P Q . . . | . . . . .";
     writeCalendar(before);
     plannerDialogs.log.clear();
     plannerDialogs.schedule = {0, schoolDate(0), "1", {lessonOf[u'a'], lessonOf[u'b']}, {}, {}, 0, 0};
     plannerDialogs.moveDayResults = {1};
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
-    // The button's own click: the picture it sits on is enabled by the calendar views.
-    ASSERT_TRUE(ownEnabled(window->cmdScheduleLessons));
-    emit window->cmdScheduleLessons->clicked();
+    QTest::mouseClick(window->cmdScheduleLessons, Qt::LeftButton);
 
     EXPECT_EQ(readCalendar(before, withResources), normalized("a2 b4 P Q . | . . . . ."));
     EXPECT_EQ(plannerDialogs.log, (QStringList{"Schedule", "MoveDay"}));
@@ -184,6 +188,26 @@ TEST_F(ClassWindowTest, MakeLessonPlansInsertsTheLessonsIntoTheClassFile) {
     EXPECT_TRUE(window->mnuEdit->isEnabled());
     EXPECT_EQ(cursor.pointer(window.get()), rt::Pointer::Default);
     EXPECT_EQ(msg.shown.size(), 0);
+    // The grid's own focus handler ran: nothing is pasted into it.
+    EXPECT_EQ(QApplication::focusWidget(), window->dbgResources);
+    EXPECT_FALSE(window->mnuEditPasteText->isEnabled());
+}
+
+// Make Lesson Plans from the Edit menu in the week view: the lesson grid is out of reach there and does
+// not take the focus.
+TEST_F(ClassWindowTest, MakeLessonPlansInTheWeekViewLeavesTheFocusAlone) {
+    writeCalendar(". . . . . | . . . . .");
+    plannerDialogs.schedule = {0, schoolDate(0), "1", {lessonOf[u'a']}, {}, {}, 0, 0};
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::mouseClick(window->opWeekView, Qt::LeftButton);
+    ASSERT_TRUE(window->mnuEditMakeLesson->isEnabled());
+    window->mnuEditMakeLesson->trigger();
+
+    EXPECT_EQ(readCalendar(". . . . . | . . . . .", withResources), normalized("a2 . . . . | . . . . ."));
+    EXPECT_TRUE(window->opWeekView->isChecked());
+    EXPECT_NE(QApplication::focusWidget(), window->dbgResources);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <cmath>
 
 namespace rt {
@@ -43,6 +44,42 @@ Value typedValue(const QString& text, const Value& stored) {
     }
 }
 
+bool holds(const BoundGrid* grid, const QWidget* w) {
+    return w && (w == grid || grid->isAncestorOf(w));
+}
+
+// One listener for the focus of every grid: the grid that loses the focus hears it before the grid that
+// takes it, as the window system orders the two events. (Each grid listening for itself would hear them
+// in the order the grids were made.)
+class FocusRelay : public QObject {
+public:
+    static QPointer<FocusRelay>& instance() {
+        static QPointer<FocusRelay> relay;
+        return relay;
+    }
+    static void add(BoundGrid* grid) {
+        if (!instance()) instance() = new FocusRelay;
+        instance()->grids_ << grid;
+    }
+    static void remove(BoundGrid* grid) {
+        if (instance()) instance()->grids_.removeOne(grid);
+    }
+
+private:
+    FocusRelay() : QObject(qApp) {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            // A handler may make or destroy grids: only those still there hear the events.
+            const QList<BoundGrid*> grids = grids_;
+            for (BoundGrid* grid : grids)
+                if (grids_.contains(grid) && holds(grid, old) && !holds(grid, now)) emit grid->lostFocus();
+            for (BoundGrid* grid : grids)
+                if (grids_.contains(grid) && !holds(grid, old) && holds(grid, now)) emit grid->gotFocus();
+        });
+    }
+
+    QList<BoundGrid*> grids_;
+};
+
 } // namespace
 
 BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent), DragExtender(this), model_(new GridModel(this)) {
@@ -66,17 +103,13 @@ BoundGrid::BoundGrid(QWidget* parent) : QTableView(parent), DragExtender(this), 
         followData();
         loading_ = false;
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        const auto inside = [this](QWidget* w) { return w && (w == this || isAncestorOf(w)); };
-        if (!inside(old) && inside(now)) emit gotFocus();
-        if (inside(old) && !inside(now)) emit lostFocus();
-    });
+    FocusRelay::add(this);
     ManualDrag::makeTarget(viewport(), [this](const QString& source, QPoint) { emit dragDrop(source); });
 }
 
 BoundGrid::~BoundGrid() {
-    // The focus signal must not reach a grid half destroyed.
-    disconnect(qApp, nullptr, this, nullptr);
+    // The focus signals must not reach a grid half destroyed.
+    FocusRelay::remove(this);
 }
 
 void BoundGrid::setDataSource(DataControl& data) {

@@ -379,6 +379,24 @@ TEST_F(GridTest, FocusEventsAreTheWholeGrids) {
     EXPECT_EQ(stored("Balloon"), "5");
 }
 
+// The focus moving from one grid to another: the loss first, also from a grid made after the other.
+TEST_F(GridTest, TheGridLosingTheFocusHearsItBeforeTheGridTakingIt) {
+    QStringList focus;
+    BoundGrid later(&window);
+    later.setGeometry(0, 210, 100, 24);
+    for (BoundGrid* g : {&grid, &later}) {
+        const QString name = g == &grid ? "grid" : "later";
+        // Heard while `later` lives: the fixture's grid outlives this test.
+        QObject::connect(g, &BoundGrid::gotFocus, &later, [&focus, name] { focus << name + " GotFocus"; });
+        QObject::connect(g, &BoundGrid::lostFocus, &later, [&focus, name] { focus << name + " LostFocus"; });
+    }
+    showActive();
+    focus.clear();
+    later.setFocus();
+    grid.setFocus();
+    EXPECT_EQ(focus, (QStringList{"grid LostFocus", "later GotFocus", "later LostFocus", "grid GotFocus"}));
+}
+
 TEST_F(GridTest, DragCellNamesThePressedRowAndDropsNameTheirSource) {
     QList<int> dragged;
     QStringList dropped;
