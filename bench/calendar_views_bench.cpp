@@ -130,7 +130,6 @@ BENCHMARK(MonthCellsRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         reporter.printRatio("Next Day / raw", "NextDay", "NextDayRaw", "(the day's plan and its resources)");
         reporter.printRatio("week cell click / raw", "WeekCellClick", "WeekCellClickRaw", "(five plans)");

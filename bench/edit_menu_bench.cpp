@@ -326,7 +326,6 @@ BENCHMARK(CutPullingBackRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         for (const std::string op : {"CopyLesson", "PasteOnFreeDay", "PasteInsert", "CutPullingBack"})
             reporter.printRatio(op + " / raw", op, op + "Raw");

@@ -294,7 +294,6 @@ BENCHMARK(DropBranchRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         reporter.printRatio("add to a plan of 30 / raw", "AddToPlan", "AddToPlanRaw",
                             "(the write, both grids bound again, total and details)");

@@ -103,7 +103,6 @@ BENCHMARK_CAPTURE(firstExpansion, LessonChapter, FillLessonTreeRoots, FillLesson
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         using Goal = RatioReporter::Goal;
         const Goal level{Goal::Milliseconds, 50}, typical{Goal::Milliseconds, 2};

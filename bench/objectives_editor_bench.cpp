@@ -160,7 +160,6 @@ BENCHMARK(RawUpdate)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         reporter.printRatio("save / raw UPDATE", "SaveObjectiveAlone", "RawUpdate",
                             "(the existence test, the updatable open and the write)");

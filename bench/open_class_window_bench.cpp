@@ -49,7 +49,6 @@ BENCHMARK(OpenClassWindowRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         reporter.printRatio("OpenClassFile / raw", "OpenClassWindow", "OpenClassWindowRaw",
                             "(attach, library roots, today's plan and its resources)");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <functional>
@@ -109,8 +110,10 @@ private:
 
 // The main of a benchmark program: its application object (App) made, the benchmarks run through a
 // RatioReporter, then `report` prints from their times.
+// Windows are made offscreen unless a platform is chosen.
 template <class App>
 int runBenchmarks(int argc, char** argv, const std::function<void(RatioReporter&)>& report) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     App app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;

@@ -176,7 +176,6 @@ BENCHMARK(MonthPdfFloor)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runPlannerBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         for (const std::string fill : {"FillWeek", "FillMonth"})
             reporter.printRatio(fill + " / raw", fill, fill + "Raw");

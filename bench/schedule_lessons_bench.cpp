@@ -195,7 +195,6 @@ BENCHMARK_CAPTURE(ScheduleRaw, insert, Insert)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return runBenchmarks<QApplication>(argc, argv, [](RatioReporter& reporter) {
         reporter.printRatio("ScheduleLessons, free days / raw", "Schedule/free_days", "ScheduleRaw/free_days",
                             "(180 plans, 1,440 core resources)");
