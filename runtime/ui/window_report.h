@@ -14,7 +14,8 @@ namespace rt {
 //   press CAPTION          clicks the button of the modal window whose caption, without its "&", is CAPTION
 //   trigger NAME           triggers the menu item NAME
 //   property NAME PROP     answers "property <TAB> NAME <TAB> PROP <TAB> value"
-//   grab NAME FILE         saves a picture of the widget NAME as the PNG file FILE, answers "grabbed <TAB> FILE"
+//   grab NAME FILE         saves a picture of the widget NAME as the PNG file FILE, answers "grabbed <TAB>
+//   FILE"
 // A command that finds nothing answers "missing <TAB> command". A program makes one when the
 // environment variable LARKSPAN_WINDOW_REPORT is set.
 class WindowReport : public QObject {

@@ -1,9 +1,9 @@
 // Opening, links and transactions against real files.
 #include "fixture.h"
+#include "io_fault_vfs.h"
 #include "runtime/dao/dao_errors.h"
 #include "runtime/dao/detail/connection.h"
 #include "runtime/dao/in_one_transaction.h"
-#include "io_fault_vfs.h"
 
 #include <QFileInfo>
 
