@@ -10,20 +10,26 @@
 
 namespace {
 
+// Tabs of one fixed width while they all fit in the strip. When they do not, the width narrows until
+// they do, but never below a caption's own width; only when even the captions' own widths overflow
+// are the captions shortened (ending in "…") and the strip's arrows scroll to the tabs beyond.
 class FixedWidthTabBar : public QTabBar {
     Q_OBJECT
 public:
     explicit FixedWidthTabBar(QWidget* parent) : QTabBar(parent) {
         setExpanding(false);
         setDrawBase(false);
-        // Tabs a little wider than the strip in all share out its width rather than scroll.
-        setUsesScrollButtons(false);
+        setUsesScrollButtons(true);
         setElideMode(Qt::ElideRight);
     }
 
     void setFixedWidth(int px) {
         width_ = px;
-        // The bar lays its tabs out again only when a tab changes: a caption set to itself does that.
+        relayout();
+    }
+
+    // The bar lays its tabs out again only when a tab changes: a caption set to itself does that.
+    void relayout() {
         if (count() > 0) setTabText(0, tabText(0));
         updateGeometry();
     }
@@ -34,7 +40,15 @@ signals:
 protected:
     QSize tabSizeHint(int index) const override {
         QSize s = QTabBar::tabSizeHint(index);
-        if (width_ > 0) s.setWidth(width_);
+        if (!ownWidths_) s.setWidth(std::max(s.width(), sharedWidth()));
+        return s;
+    }
+
+    // The shortest a tab may become: its shortened caption's own width.
+    QSize minimumTabSizeHint(int index) const override {
+        ownWidths_ = true;
+        const QSize s = QTabBar::minimumTabSizeHint(index);
+        ownWidths_ = false;
         return s;
     }
 
@@ -51,7 +65,29 @@ protected:
     }
 
 private:
+    // The widest width up to the fixed one at which every tab, each at least its caption's own width,
+    // fits in the bar; 0 when even the captions' own widths do not fit.
+    int sharedWidth() const {
+        if (width_ <= 0) return 0;
+        QList<int> own;
+        for (int i = 0; i < count(); ++i) own << QTabBar::tabSizeHint(i).width();
+        const auto fits = [&](int w) {
+            int total = 0;
+            for (int n : own) total += std::max(n, w);
+            return total <= width();
+        };
+        if (fits(width_)) return width_;
+        if (!fits(0)) return 0;
+        int low = 0, high = width_; // fits(low), !fits(high)
+        while (high - low > 1) {
+            const int mid = (low + high) / 2;
+            (fits(mid) ? low : high) = mid;
+        }
+        return low;
+    }
+
     int width_ = 0;
+    mutable bool ownWidths_ = false;
 };
 
 constexpr int frameWidth = 2;
@@ -122,11 +158,19 @@ QRect TabStrip::clientArea() const {
 }
 
 void TabStrip::setTabFixedWidth(int px) {
+    fitBar();
     static_cast<FixedWidthTabBar*>(bar_)->setFixedWidth(px);
 }
 
-void TabStrip::resizeEvent(QResizeEvent*) {
+// The bar spans the strip, also before the strip is first shown (when it has had no resize event), since
+// the tabs' widths follow the bar's.
+void TabStrip::fitBar() {
     bar_->setGeometry(0, 0, width(), tabRowHeight());
+}
+
+void TabStrip::resizeEvent(QResizeEvent*) {
+    fitBar();
+    static_cast<FixedWidthTabBar*>(bar_)->relayout();
 }
 
 void TabStrip::paintEvent(QPaintEvent*) {

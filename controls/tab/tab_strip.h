@@ -5,9 +5,9 @@
 
 class QTabBar;
 
-// The tab strip the objective pages lie on: tabs counted from 1, each with a key and a caption, all of
-// one fixed width; the area under the tabs is the client area the pages are placed on. An index
-// without a tab is error 35600.
+// The tab strip the objective pages lie on: tabs counted from 1, each with a key and a caption, of one
+// fixed width where they all fit, every tab reachable where they do not; the area under the tabs is the
+// client area the pages are placed on. An index without a tab is error 35600.
 class TabStrip : public QWidget {
     Q_OBJECT
 public:
@@ -41,6 +41,7 @@ protected:
 private:
     int checked(int index) const;
     int tabRowHeight() const;
+    void fitBar();
 
     QTabBar* bar_;
 };

@@ -68,6 +68,8 @@ constexpr Key persistedKeys[] = {
     {"Selected", Selected},
 };
 
+// Pixels between a label's text and the cell's left and right edges.
+constexpr int cellMargin = 3;
 // The surface is always three-dimensional: the property is set at design time only.
 constexpr qint16 appearance3D = 1;
 // The layout's 16-bit arithmetic holds up to this height; a taller cell keeps this layout.
@@ -111,6 +113,8 @@ WeekViewCell::WeekViewCell(QWidget* parent)
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     for (QLabel* label : {lblDate, lblTitle}) {
         label->setTextFormat(Qt::PlainText);
+        // The texts keep clear of the cell's border.
+        label->setContentsMargins(cellMargin, 0, cellMargin, 0);
         setLabelBorder(label, 1);
         // Their own mouse events stop at the labels (see eventFilter).
         label->setMouseTracking(true);

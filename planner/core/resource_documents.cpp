@@ -123,6 +123,15 @@ void PrintResource(Planner& planner, const ResourceRecord& res) {
 void OpenDocument(Planner& planner, const QString& path) {
     try {
         const int code = planner.platform.shell.execute(QStringLiteral("open"), path, {}, {}, 1);
+        // Without a desktop program for PDF files, the program shows its help documents itself.
+        const QString found = rt::lookUpPath(path);
+        if (code == 31 && found.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) &&
+            QFileInfo(found).isFile()) {
+            rt::PdfApp& app = planner.platform.pdf.create();
+            app.show();
+            app.activeDoc().open(found, CourseSettings.AppTitle);
+            return;
+        }
         if (code <= 32) say(planner, shellErrorText(code, true));
     } catch (const rt::RuntimeError&) {
         say(planner, unableToConnect);

@@ -11,7 +11,8 @@
 void ViewResource(Planner& planner, const ResourceRecord& res);
 // Prints the resource's document and returns once the job is with the printer.
 void PrintResource(Planner& planner, const ResourceRecord& res);
-// Opens a help document, given by its full path.
+// Opens a help document, given by its full path; a PDF for which the desktop has no program opens in
+// the program's own reader.
 void OpenDocument(Planner& planner, const QString& path);
 
 // language: 1 English (PDFFile), 2 Spanish (PDFSpanish), 0 none (nothing is done). The reader stays

@@ -19,7 +19,7 @@ DayChoice::DayChoice(const Design& design, QWidget* parent)
     auto* cmdOK = designed<QPushButton>(this, "cmdOK", design.ok);
     auto* cmdCancel = designed<QPushButton>(this, "cmdCancel", design.cancel);
     localizeControls({first_, second_, cmdOK, cmdCancel});
-    first_->setChecked(true);
+    (design.chosen == design.second.answer ? second_ : first_)->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);

@@ -24,6 +24,8 @@ protected:
         Option first, second;
         int ok, cancel;
         qint16 cancelAnswer;
+        // The answer of the option chosen when the dialog opens, which OK or Enter gives.
+        qint16 chosen;
     };
     DayChoice(const Design& design, QWidget* parent);
 

@@ -30,10 +30,11 @@ QWidget* picture(QWidget* form, const char* name) {
     return pic;
 }
 
-QTabBar* tabStrip(QWidget* parent, const char* name) {
+// Each page's caption names what it shows, so that a teacher finds it.
+QTabBar* tabStrip(QWidget* parent, const char* name, const char* first, const char* second) {
     auto* tabs = designed<QTabBar>(parent, name);
-    tabs->addTab(QString());
-    tabs->addTab(QString());
+    tabs->addTab(QLatin1String(first));
+    tabs->addTab(QLatin1String(second));
     return tabs;
 }
 
@@ -79,10 +80,11 @@ void PlanX::makeFrame() {
     picMonthView = picture(form, "picMonthView");
 
     // The day view's lesson tabs on the left and the resource browser on the right.
-    tabLesson = tabStrip(picDayView, "tabLesson");
-    place(tabLesson, 45, 45, 4605, 360);
-    tabResource = tabStrip(picDayView, "tabResource");
-    place(tabResource, 5055, 45, 4410, 360);
+    // From the top of the view, so that tabs as tall as their captions need end above what lies below.
+    tabLesson = tabStrip(picDayView, "tabLesson", "Summary", "Details");
+    place(tabLesson, 45, 0, 4605, 405);
+    tabResource = tabStrip(picDayView, "tabResource", "Resources", "Library");
+    place(tabResource, 5055, 0, 4410, 405);
     pvChapter = designed<rt::OutsideTree>(picDayView, "pvChapter");
     pvType = designed<rt::OutsideTree>(picDayView, "pvType");
     for (rt::OutsideTree* tree : {pvChapter, pvType}) place(tree, 5055, 405, 4410, 4800);

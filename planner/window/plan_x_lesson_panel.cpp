@@ -109,6 +109,9 @@ void PlanX::makeObjectiveTabs() {
         place(tabObject, 0, 2625, 4605, 1500);
         // The teacher types the plan's objectives into its pages.
         rt::let(*tabObject, ctlTabId::TEditable, rt::Value::boolean(true));
+        // A control just placed holds TEnabled False though it takes input; enabling it in the design
+        // makes the two agree, so that the first day without a plan really disables it.
+        rt::let(*tabObject, ctlTabId::TEnabled, rt::Value::boolean(true));
         connect(
             tabObject, &rt::Control::raised, this,
             [this](int event, rt::Args&) {

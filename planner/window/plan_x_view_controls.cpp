@@ -1,6 +1,7 @@
 // The controls of the calendar views: the labels of the day and week views, the two month calendars,
 // the six week cells made from their control library, and the month view's day boxes; their events
 // reach the window's handlers.
+#include "day_box.h"
 #include "plan_x.h"
 #include "plan_x_design.h"
 
@@ -12,6 +13,7 @@
 #include "runtime/com/property_bag.h"
 #include "runtime/outside/calendar/calendar_ids.h"
 #include "runtime/outside/calendar/month_calendar.h"
+#include "runtime/ui/fitted_text.h"
 #include "runtime/ui/manual_drag.h"
 
 #include <QEvent>
@@ -21,8 +23,9 @@
 
 namespace {
 
+// The views' labels keep their texts inside their places: a text too long for its label ends in "…".
 QLabel* label(QWidget* parent, const char* name, int left, int top, int width, int height) {
-    auto* l = designed<QLabel>(parent, name);
+    auto* l = designed<rt::FittedLabel>(parent, name);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setWordWrap(true);
     place(l, left, top, width, height);
@@ -166,7 +169,7 @@ void PlanX::makeCalendarViews() {
     }
 
     // The design's day box, which the boxes of the days copy at load: its text wraps within the day.
-    txtMV[0] = designed<QPlainTextEdit>(centralWidget(), "txtMV");
+    txtMV[0] = designed<DayBox>(centralWidget(), "txtMV");
     txtMV[0]->setReadOnly(true);
     txtMV[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtMV[0]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -190,7 +193,7 @@ void PlanX::setUpCalendars() {
 
 void PlanX::makeDayBoxes() {
     for (qint16 k = 1; k <= 31; ++k) {
-        auto* box = designed<QPlainTextEdit>(centralWidget(), "txtMV");
+        auto* box = designed<DayBox>(centralWidget(), "txtMV");
         box->setReadOnly(txtMV[0]->isReadOnly());
         box->setVerticalScrollBarPolicy(txtMV[0]->verticalScrollBarPolicy());
         box->setHorizontalScrollBarPolicy(txtMV[0]->horizontalScrollBarPolicy());

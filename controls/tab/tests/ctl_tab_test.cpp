@@ -10,7 +10,9 @@
 #include <QKeyEvent>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -353,8 +355,83 @@ TEST_F(CtlTab, FixedTabWidthFromTheClientWidth) {
     tab->readProperties(bag);
     const int clientTwips = tab->Ptab().clientArea().width() * 15;
     EXPECT_EQ(tabWidth(), rt::twips::toPx(rt::roundToInt32((clientTwips + 70) / 5.0)));
+    // Without the All tab, whose third tab would not fit beside two of half the strip each.
+    let(id::TShowAllTab, Value::boolean(false));
     call(id::ResetNumTabs, {Value::integer(2)});
     EXPECT_EQ(tabWidth(), rt::twips::toPx(rt::roundToInt32((clientTwips + 65) / 2.0)));
+}
+
+// The part of the strip that shows tabs: left of its scroll arrows when they show.
+QRect shownPart(QTabBar& bar) {
+    QRect part = bar.rect();
+    for (auto* arrow : bar.findChildren<QToolButton*>())
+        if (arrow->isVisibleTo(&bar)) part.setRight(std::min(part.right(), arrow->x() - 1));
+    return part;
+}
+
+// Each caption's own width, from a strip that neither shortens nor scrolls.
+QList<int> ownWidths(const QTabBar& like, const QStringList& captions) {
+    QTabBar plain;
+    plain.setFont(like.font());
+    plain.setElideMode(Qt::ElideNone);
+    plain.setUsesScrollButtons(false);
+    plain.setExpanding(false);
+    for (const QString& c : captions) plain.addTab(c);
+    QList<int> widths;
+    for (int i = 0; i < plain.count(); ++i) widths << plain.tabRect(i).width();
+    return widths;
+}
+
+// The planner's and the editor's tabs at their places' widths: 1 to 6 objective tabs, the last one the
+// local tab, then All. Every tab can be chosen by a click (after the arrows have scrolled it into
+// sight) and by the Tab key, and each caption is whole when the strip holds them all.
+TEST_F(CtlTab, EveryTabIsShownAndReachable) {
+    const QStringList courseLabels = {"Science Goals", "Skills", "Vocabulary", "Assessment", "Notes"};
+    const struct {
+        const char* place;
+        int width, height; // twips
+    } places[] = {{"day view", 4605, 1500}, {"editor", 3615, 2655}};
+    host.show();
+    for (const auto& place : places) {
+        for (int objectives = 1; objectives <= 6; ++objectives) {
+            SCOPED_TRACE(std::string(place.place) + ", objective tabs " + std::to_string(objectives));
+            tab->resize(rt::twips::toPx(place.width), rt::twips::toPx(place.height));
+            QStringList captions = courseLabels.mid(0, objectives - 1);
+            captions << "Local";
+            setUpTabs(captions, true);
+            captions << "All";
+            QTabBar& bar = *tab->Ptab().findChild<QTabBar*>();
+            ASSERT_EQ(bar.count(), captions.size());
+            const auto index = [&] { return call(id::GetTabIndex).toInt16(); };
+
+            const QList<int> own = ownWidths(bar, captions);
+            if (std::accumulate(own.begin(), own.end(), 0) <= bar.width()) {
+                for (int i = 0; i < bar.count(); ++i) EXPECT_GE(bar.tabRect(i).width(), own[i]) << i;
+            }
+
+            for (int i = 0; i < bar.count(); ++i) {
+                for (int scrolls = 0; !shownPart(bar).contains(bar.tabRect(i)) && scrolls < 10; ++scrolls) {
+                    const Qt::ArrowType way =
+                        bar.tabRect(i).x() < shownPart(bar).x() ? Qt::LeftArrow : Qt::RightArrow;
+                    QToolButton* arrow = nullptr;
+                    for (auto* b : bar.findChildren<QToolButton*>())
+                        if (b->isVisibleTo(&bar) && b->arrowType() == way) arrow = b;
+                    ASSERT_NE(arrow, nullptr) << "tab " << i << " lies outside the strip without arrows";
+                    QTest::mouseClick(arrow, Qt::LeftButton);
+                }
+                ASSERT_TRUE(shownPart(bar).contains(bar.tabRect(i))) << i;
+                QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.tabRect(i).center());
+                EXPECT_EQ(index(), i + 1);
+            }
+
+            call(id::SetTabIndex, {Value::integer(1)});
+            for (int i = 2; i <= bar.count(); ++i) {
+                stripKey(Qt::Key_Tab, Qt::NoModifier);
+                EXPECT_EQ(index(), i);
+                EXPECT_TRUE(shownPart(bar).contains(bar.tabRect(i - 1))) << i;
+            }
+        }
+    }
 }
 
 TEST(CtlTabFactory, CreatesAControlWithTheMemberTable) {

@@ -3,8 +3,10 @@
 #include "planner/data/course_database.h"
 #include "planner/data/testing/course_fixture.h"
 #include "runtime/program_folder.h"
+#include "runtime/shell/shell.h"
 #include "runtime/strings.h"
 #include "shared/course_settings.h"
+#include "tests/support/environment_guard.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,7 +94,8 @@ TEST_F(ResourceDocuments, EveryShellCodeShowsItsText) {
         {33, {}, {}},
         {42, {}, {}},
     };
-    const QString help = rt::programFolder() + "/General.pdf";
+    // A help document that is not there, so that the shell's every answer is told.
+    const QString help = rt::programFolder() + "/NoSuchHelp.pdf";
     for (const auto& c : cases) {
         SCOPED_TRACE(c.code);
         msg.shown.clear();
@@ -108,6 +111,31 @@ TEST_F(ResourceDocuments, EveryShellCodeShowsItsText) {
     }
     EXPECT_TRUE(pdf.calls.isEmpty());
     EXPECT_TRUE(plannerDialogs.log.isEmpty());
+}
+
+// A desktop with no program for PDF files: the help documents open in the program's own reader, by
+// the name found on disk; a document that is missing is told as the shell tells it.
+TEST_F(ResourceDocuments, HelpOpensInTheOwnReaderWhenTheDesktopHasNoPdfProgram) {
+    EnvironmentGuard environment;
+    for (const char* name : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+        environment.set(name, path("empty-desktop").toStdString());
+    environment.set("HOME", path("empty-desktop").toStdString());
+    environment.unset("XDG_CURRENT_DESKTOP");
+    QDir().mkpath(path("empty-desktop"));
+    ASSERT_TRUE(QFile::copy(documents("SAMPLE1") + "water.pdf", path("makelp.pdf")));
+    rt::LinuxShell desktop;
+    rt::Platform withDesktop{msg, settings, dialogs, clipboard, desktop, pdf, printers, loop, cursor};
+    Planner onDesktop{withDesktop, plannerDialogs, nullptr, {}};
+
+    OpenDocument(onDesktop, path("MakeLP.PDF"));
+    EXPECT_TRUE(msg.shown.isEmpty());
+    EXPECT_EQ(pdf.calls, (QStringList{"create", "show", "activeDoc", opened(path("makelp.pdf"))}));
+
+    pdf.calls.clear();
+    OpenDocument(onDesktop, path("Month.pdf"));
+    EXPECT_EQ(msg.shown, QList<rt::MbRequest>{
+                             plain("File not found.  Make sure the Kitbright CD-ROM is in the drive.")});
+    EXPECT_TRUE(pdf.calls.isEmpty());
 }
 
 TEST_F(ResourceDocuments, OnlyASpanishDocumentAsksForTheLanguage) {

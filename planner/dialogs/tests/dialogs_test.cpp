@@ -106,6 +106,7 @@ TEST(MoveDay, TextNamesTheDayAndEveryCloseButOKCancels) {
     expectResults<MoveDay>({
         {"replace", steps({choose("opBump"), choose("opReplace"), click("cmdOK")}), 0},
         {"insert", steps({choose("opBump"), click("cmdOK")}), 1},
+        {"Enter inserts: no plan is replaced unless chosen", pressEnter(), 1},
         {"Cancel", click("cmdCancel"), 2},
         {"frame", closeByFrame(), 2},
         {"Esc", pressEscape(), 2},

@@ -76,6 +76,13 @@ ModalDriver::Step pressEscape() {
     return [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
 }
 
+ModalDriver::Step pressEnter() {
+    return [](QWidget& dialog) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && dialog.isAncestorOf(focus) ? focus : &dialog, Qt::Key_Return);
+    };
+}
+
 ModalDriver::Step steps(std::initializer_list<ModalDriver::Step> list) {
     return [all = std::vector<ModalDriver::Step>(list)](QWidget& dialog) {
         for (const auto& step : all) step(dialog);

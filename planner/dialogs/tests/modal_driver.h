@@ -38,6 +38,8 @@ ModalDriver::Step click(const char* button, int index = 0);
 ModalDriver::Step choose(const char* option, int index = 0);
 ModalDriver::Step closeByFrame();
 ModalDriver::Step pressEscape();
+// Enter on the control with the focus, which the dialog's default button answers.
+ModalDriver::Step pressEnter();
 // The steps one after the other, on the same dialog.
 ModalDriver::Step steps(std::initializer_list<ModalDriver::Step> list);
 

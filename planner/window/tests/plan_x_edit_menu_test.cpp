@@ -4,9 +4,12 @@
 #include "planner/data/lesson_plans.h"
 #include "planner/data/lesson_resources.h"
 #include "planner/data/testing/query_rows.h"
+#include "planner/dialogs/move_day.h"
 #include "planner/dialogs/qt_planner_dialogs.h"
+#include "planner/dialogs/special.h"
 #include "planner/dialogs/tests/modal_driver.h"
 #include "runtime/com/control.h"
+#include "runtime/outside/calendar/month_calendar.h"
 #include "runtime/outside/grid/bound_grid.h"
 #include "runtime/outside/richtext/rich_text_box.h"
 #include "runtime/outside/tree/outside_tree.h"
@@ -14,6 +17,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -323,6 +327,77 @@ TEST_F(EditMenuTest, ClosingTheDialogsByTheFrameCancelsCutAndPaste) {
     shown.mnuEditPasteLesson->trigger();
     EXPECT_TRUE(driver.done());
     EXPECT_EQ(calendar(before), normalized("P(p1+p2) Q . . . | . . . . ."));
+}
+
+// The real "Schedule Conflict" dialog, and the real special-day dialog that asks it; the wizard scripted.
+class ConflictDialogs : public ScriptedDialogs {
+public:
+    explicit ConflictDialogs(rt::MessageBox& msg) : msg_(msg) {}
+    std::unique_ptr<MoveDayDialog> createMoveDay() override { return std::make_unique<MoveDay>(); }
+    std::unique_ptr<SpecialDialog> createSpecial() override {
+        return std::make_unique<::Special>(msg_, *this);
+    }
+
+private:
+    rt::MessageBox& msg_;
+};
+
+// Enter in the conflict dialog, from every command that asks it, keeps every plan: the day's plan and
+// the following ones move on; none is replaced.
+TEST_F(EditMenuTest, EnterInTheScheduleConflictKeepsEveryPlan) {
+    const QString before = "P Q . . . | . . . . .";
+    const struct {
+        const char* command;
+        std::function<void(PlanX&, ModalDriver&)> run;
+        QString after;
+    } cases[] = {
+        {"Paste Lesson Plan",
+         [](PlanX& w, ModalDriver& driver) {
+             w.mnuEditCopyLesson->trigger();
+             w.ChangeCurrentDate(schoolDate(1));
+             driver.then(pressEnter());
+             w.mnuEditPasteLesson->trigger();
+         },
+         "P P Q . . | . . . . ."},
+        {"Insert Special Day",
+         [](PlanX& w, ModalDriver& driver) {
+             driver
+                 .then([](QWidget& special) {
+                     special.findChild<rt::MonthCalendar*>("SSMonth1")->setDate(schoolDate(0));
+                     special.findChild<QComboBox*>("cboSpecial")->setCurrentText("Holiday");
+                     special.findChild<QPushButton*>("cmdAdd")->click();
+                     special.findChild<QPushButton*>("cmdClose")->click();
+                 })
+                 .then(pressEnter());
+             w.findChild<QPushButton*>("cmdInsertSpecial")->click();
+         },
+         "# P Q . . | . . . . ."},
+        {"Make Lesson Plans",
+         [](PlanX& w, ModalDriver& driver) {
+             driver.then(pressEnter());
+             w.mnuEditMakeLesson->trigger();
+         },
+         "Air-Takes-Up-Space P Q . . | . . . . ."},
+    };
+    // Titles only, blanks as dashes, so that a title of several words stays one token.
+    const auto title = [](const StoredPlan& plan) { return QString(plan.Title).replace(u' ', u'-'); };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        CourseDB.execute("DELETE FROM LessonResources");
+        CourseDB.execute("DELETE FROM LessonPlans");
+        write(before);
+        ConflictDialogs dialogs(platform.msg);
+        dialogs.schedule = {0, schoolDate(0), "1", {12}, {}, {}, 0, 0};
+        Planner withDialogs{platform, dialogs, nullptr, {}};
+        PlanX shown(withDialogs, *registry);
+        withDialogs.window = &shown;
+        shown.UIOpenClass();
+        shown.ChangeCurrentDate(schoolDate(0));
+        ModalDriver driver;
+        c.run(shown, driver);
+        EXPECT_TRUE(driver.done());
+        EXPECT_EQ(readCalendar(before, title), normalized(c.after));
+    }
 }
 
 TEST_F(EditMenuTest, MakeLessonPlansRunsTheSchedulingAfterTheCommitStep) {

@@ -1,3 +1,4 @@
+#include "controls/tab/ctlTabIds.h"
 #include "main_window_fixture.h"
 #include "planner/core/class_files.h"
 #include "planner/core/mru.h"
@@ -12,6 +13,8 @@
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
+#include "runtime/outside/calendar/calendar_ids.h"
+#include "runtime/outside/calendar/month_calendar.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/strings.h"
 #include "runtime/testing/library_entry.h"
@@ -20,6 +23,7 @@
 #include "shared/course_settings.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -240,6 +245,111 @@ TEST_F(MainWindowTest, ObjectiveTabsAreLabelledFromTheConfiguration) {
         EXPECT_EQ(shown, captions) << n;
     }
 }
+
+// Every way onto a day without a plan leaves the objective tabs disabled, the first such day of a new
+// window too. January 2027 of the sample class has no plan on the 1st, 14th, 15th and 18th.
+struct WayIn {
+    const char* name;
+    std::function<void(MainWindowTest&)> go;
+};
+
+class DayWithoutPlan : public MainWindowTest, public ::testing::WithParamInterface<WayIn> {
+public:
+    using MainWindowTest::classFixture;
+    using MainWindowTest::dialogs;
+    using MainWindowTest::planner;
+    using MainWindowTest::plannerDialogs;
+    using MainWindowTest::settings;
+    void newClassScript() {
+        rt::setToday(rt::day(2027, 1, 18));
+        plannerDialogs.newClass = {2, 2, path("new.lkc"), "T", "S", "P", ""};
+    }
+    void openOn(int january) {
+        open();
+        window->ChangeCurrentDate(rt::day(2027, 1, january));
+    }
+    PlanX& w() { return *window; }
+};
+
+const WayIn waysIn[] = {
+    {"StartUpNewClass",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         f.newClassScript();
+         f.plannerDialogs.openAppResult = 2;
+         EXPECT_TRUE(Main(f.planner, {[] { return false; }, [&f] { return &f.w(); }}));
+     }},
+    {"FileNewClass",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         f.newClassScript();
+         f.w().mnuFileNewClass->trigger();
+     }},
+    {"FileOpen",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         rt::setToday(rt::day(2027, 1, 18));
+         f.dialogs.choose(f.classFixture("sample1.lkc"));
+         f.w().mnuFileOpen->trigger();
+     }},
+    {"RecentFile",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         rt::setToday(rt::day(2027, 1, 18));
+         AddToMRU(f.settings, f.classFixture("sample1.lkc"));
+         f.w().LoadMRUs();
+         f.w().mnuLRU[0]->trigger();
+     }},
+    {"NextDay",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         f.openOn(13);
+         QTest::mouseClick(f.w().cmdNextDay, Qt::LeftButton);
+     }},
+    {"PreviousDay",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         f.openOn(4);
+         QTest::mouseClick(f.w().cmdPrevDay, Qt::LeftButton);
+     }},
+    {"Calendar",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         f.openOn(13);
+         rt::let(*f.w().SSMonth1[0], rt::ssMonthId::Date, rt::Value::date(rt::day(2027, 1, 15)));
+     }},
+    {"WeekCell",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         f.openOn(13);
+         f.w().mnuViewWeek->trigger();
+         QTest::mouseDClick(f.w().cCell[3], Qt::LeftButton);
+     }},
+    {"MonthCalendar",
+     [](MainWindowTest& t) {
+         auto& f = static_cast<DayWithoutPlan&>(t);
+         f.openOn(13);
+         f.w().mnuViewMonth->trigger();
+         // The day chosen on the calendar, then double-clicked.
+         rt::MonthCalendar* month = f.w().SSMonth1[1];
+         const qint32 day = rt::day(2027, 1, 15);
+         rt::let(*month, rt::ssMonthId::Date, rt::Value::date(day));
+         QTest::mouseDClick(month, Qt::LeftButton, {}, month->cellRect(day).center());
+     }},
+};
+
+TEST_P(DayWithoutPlan, DisablesTheObjectiveTabs) {
+    GetParam().go(*this);
+    ASSERT_FALSE(ClassFilePath.isEmpty());
+    EXPECT_EQ(CurrentLesson.TreeID, -999);
+    EXPECT_EQ(window->lblUnit[0]->text(), "No Lesson Plan");
+    EXPECT_TRUE(window->opDayView->isChecked());
+    EXPECT_FALSE(rt::get(*window->tabObject, ctlTabId::TEnabled).toBool());
+    EXPECT_FALSE(ownEnabled(window->tabObject)) << "the tabs still take typing";
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, DayWithoutPlan, ::testing::ValuesIn(waysIn),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, CopyClassRefusesSemicolonsAndCancelCopiesNothing) {
     const QString file = open();

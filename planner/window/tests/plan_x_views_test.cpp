@@ -2,14 +2,17 @@
 #include "planner/data/course_database.h"
 #include "planner/data/lesson_plans.h"
 #include "planner/ui/localize_control.h"
+#include "planner/window/day_box.h"
 #include "planner/window/tests/main_window_fixture.h"
 #include "runtime/com/control.h"
 #include "runtime/dao/database.h"
 #include "runtime/error.h"
 #include "runtime/outside/calendar/calendar_ids.h"
 #include "runtime/outside/calendar/month_calendar.h"
+#include "runtime/ui/fitted_text.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -311,6 +314,94 @@ TEST_F(CalendarViewsTest, ARightDoubleClickOnTheCalendarKeepsTheWeekView) {
     EXPECT_EQ(view(), "week");
     QTest::mouseDClick(cal, Qt::LeftButton, {}, day);
     EXPECT_EQ(view(), "day");
+}
+
+// A text as a label or a day box shows it in `box`: each line within the width, no more lines than the
+// height holds, no word broken across lines; a text that does not fit ends in "…" and is the tooltip.
+void expectKeptToBox(QWidget& w, const rt::FittedText& shown, const QString& whole, const QRect& box) {
+    const QFontMetrics fm(w.font());
+    ASSERT_FALSE(shown.lines.isEmpty());
+    EXPECT_LE((shown.lines.size() - 1) * fm.lineSpacing() + fm.height(), box.height());
+    // A line may also break after a hyphen.
+    const auto wordsOf = [](const QString& text) {
+        return QString(text).replace(u'-', QStringLiteral("- ")).split(u' ', Qt::SkipEmptyParts);
+    };
+    const QStringList words = wordsOf(whole.simplified());
+    for (const QString& line : shown.lines) {
+        EXPECT_LE(fm.horizontalAdvance(line), box.width()) << line.toStdString();
+        QStringList lineWords = wordsOf(line);
+        if (line.endsWith(QChar(0x2026))) lineWords.removeLast(); // the word the cut falls in
+        for (const QString& word : lineWords)
+            EXPECT_TRUE(words.contains(word)) << "a word broken: " << word.toStdString();
+    }
+    if (shown.cut) {
+        EXPECT_TRUE(shown.lines.last().endsWith(QChar(0x2026))) << whole.toStdString();
+    } else {
+        EXPECT_EQ(shown.lines.join(u' ').simplified(), whole.simplified());
+    }
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), w.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&w, &tip);
+    EXPECT_EQ(w.toolTip(), shown.cut ? whole : QString());
+}
+
+// No label of the view that shows a text overlaps another of the view's controls.
+void expectLabelsClear(QWidget& view) {
+    for (auto* label : view.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->isVisibleTo(&view) || label->text().isEmpty()) continue;
+        for (auto* other : view.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == label || !other->isVisibleTo(&view)) continue;
+            EXPECT_FALSE(label->geometry().intersects(other->geometry()))
+                << label->text().toStdString() << " under " << other->objectName().toStdString();
+        }
+    }
+}
+
+// Every day of January in the day and month views, the Field Trip of the 7th the longest: the texts keep
+// to their boxes, a cut one ends in "…"; the day view's tab strips name their pages; the week cells'
+// texts keep clear of the cells' borders.
+TEST_F(CalendarViewsTest, TextsKeepToTheirBoxesAndACutTextEndsInAnEllipsis) {
+    const auto fitted = [](QLabel* l) { return dynamic_cast<rt::FittedLabel*>(l); };
+    for (int d = 1; d <= 31; ++d) {
+        SCOPED_TRACE(d);
+        window->ChangeCurrentDate(jan(d));
+        window->mnuViewDay->trigger();
+        for (QLabel* label : {window->lblDate[1], window->lblTeacher[0], window->lblUnit[0]}) {
+            ASSERT_NE(fitted(label), nullptr);
+            expectKeptToBox(*label, fitted(label)->shown(), label->text(), label->contentsRect());
+        }
+        expectLabelsClear(*window->picDayView);
+    }
+    window->ChangeCurrentDate(jan(7));
+    window->mnuViewDay->trigger();
+    EXPECT_TRUE(fitted(window->lblUnit[0])->shown().cut) << "the Field Trip's title is longer than its label";
+
+    const auto captions = [](QTabBar* bar) {
+        QStringList out;
+        for (int i = 0; i < bar->count(); ++i) {
+            out << bar->tabText(i);
+            EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i)));
+            EXPECT_TRUE(bar->rect().contains(bar->tabRect(i)))
+                << bar->rect().height() << " high, its tab " << bar->tabRect(i).height();
+        }
+        return out;
+    };
+    EXPECT_EQ(captions(window->tabLesson), (QStringList{"Summary", "Details"}));
+    EXPECT_EQ(captions(window->tabResource), (QStringList{"Resources", "Library"}));
+
+    window->mnuViewWeek->trigger();
+    expectLabelsClear(*window->picWeekView);
+    for (rt::Control* cell : window->cCell)
+        for (auto* label : cell->findChildren<QLabel*>())
+            EXPECT_GT(label->contentsRect().left(), 0) << "text against the cell's border";
+
+    window->mnuViewMonth->trigger();
+    for (int k : {4, 5, 6, 7, 8, 9, 11, 12, 13}) {
+        SCOPED_TRACE(k);
+        auto* box = dynamic_cast<DayBox*>(window->txtMV[k]);
+        ASSERT_NE(box, nullptr);
+        expectKeptToBox(*box, box->shown(), box->toPlainText(), box->viewport()->rect());
+    }
+    EXPECT_TRUE(dynamic_cast<DayBox*>(window->txtMV[7])->shown().cut);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QMouseEvent>
 
 namespace rt {
@@ -31,6 +32,10 @@ qint32 effectOf(Qt::DropAction action) {
 TreeView::TreeView(Control& owner) : QTreeWidget(&owner), owner_(owner), root_(invisibleRootItem(), true) {
     setHeaderHidden(true);
     setColumnCount(1);
+    // The column is as wide as its longest text, so a long title scrolls sideways instead of being cut.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setSelectionMode(SingleSelection);
     setMouseTracking(true);
     setAcceptDrops(true);

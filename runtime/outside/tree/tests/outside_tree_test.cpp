@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -71,6 +72,21 @@ TEST_F(TreeTest, RootAndNodesAddLastChildrenAndRemove) {
     EXPECT_EQ(tree.view()->topLevelItemCount(), 0);
     // Branches gives the same root object, reached by name.
     EXPECT_EQ(get(tree, tree.idOfName(u"branches")).toObject(), &root());
+}
+
+// A title wider than the tree is shown whole and reached by scrolling sideways, not cut.
+TEST_F(TreeTest, ALongTitleScrollsSidewaysInsteadOfBeingCut) {
+    const QString title = "1.1 How Clouds Form from Water Vapor High in the Cold Sky Above Us";
+    Dispatch& unit = add(root(), "Unit 1");
+    add(unit, title);
+    tree.show();
+    tree.view()->expandAll();
+    QTreeWidgetItem* lesson = item(0)->child(0);
+    const QRect shown = tree.view()->visualItemRect(lesson);
+    const int textWidth = tree.view()->fontMetrics().horizontalAdvance(title);
+    EXPECT_GE(tree.view()->columnWidth(0), textWidth);
+    EXPECT_GT(shown.right(), tree.view()->viewport()->width());
+    EXPECT_GT(tree.view()->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(TreeTest, NodeKeepsDataTagAndFont) {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+#include <QPalette>
+#include <QStringList>
+
+class QPainter;
+
+namespace rt {
+
+// A text laid into a box: wrapped at word boundaries, as many lines as the box holds. A text that does
+// not fit is cut with a sign: its last line shown ends in "…", and so does a line whose one word is
+// wider than the box.
+struct FittedText {
+    QStringList lines;
+    bool cut = false;
+};
+FittedText fitText(const QString& text, const QFont& font, const QSize& box);
+// Draws the fitted lines of `w` in its font and palette, one under the other from the top of `area`.
+void drawFitted(QPainter& p, const QWidget& w, QRect area, Qt::Alignment horizontal, QPalette::ColorRole role,
+                const FittedText& fit);
+
+// A label whose text keeps to its box (fitText); a cut text shows whole as the label's tooltip. Its
+// text() stays the whole text.
+class FittedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    FittedText shown() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+};
+
+} // namespace rt
