@@ -60,7 +60,16 @@ QString StripPath(const QString& path) {
 
 void SetCourseFromCommandLine(Planner& planner) {
     const QString key = rt::commandLine();
-    if (!GetCourseValue(planner.platform.settings, key, "Path").isEmpty()) {
+    QString path;
+    try {
+        path = GetCourseValue(planner.platform.settings, key, "Path");
+    } catch (const rt::RuntimeError& e) {
+        // A settings file that cannot be read installs no course, but the teacher is told which and why.
+        say(planner, e.description, CourseSettings.AppTitle);
+        ExitApplication(planner);
+        return;
+    }
+    if (!path.isEmpty()) {
         ReadCourseConfig(planner.platform.msg, GetCourseValue(planner.platform.settings, key, "Config"));
         LoadedCourse = key;
         return;

@@ -7,6 +7,7 @@
 #include "runtime/clock.h"
 #include "runtime/command_line.h"
 #include "runtime/error.h"
+#include "runtime/settings.h"
 #include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
@@ -246,6 +247,16 @@ TEST_F(ClassHandling, CommandLineCourse) {
     EXPECT_THROW(SetCourseFromCommandLine(planner), Ended);
     EXPECT_EQ(msg.shown.value(0),
               (rt::MbRequest{"Command line course  SAMPLE1 is not installed.", QString()}));
+}
+
+// Every course reads as not installed from a settings file that cannot be read: the message says so.
+TEST_F(ClassHandling, ASettingsFileThatCannotBeReadIsNamed) {
+    rt::IniSettings folder(dir.path());
+    rt::Platform unreadable{msg, folder, dialogs, clipboard, shell, pdf, printers, loop, cursor};
+    Planner started{unreadable, plannerDialogs, &window, [] { throw Ended{}; }};
+    rt::setCommandLine("SAMPLE1");
+    EXPECT_THROW(SetCourseFromCommandLine(started), Ended);
+    EXPECT_EQ(texts(), QStringList{"The settings file " + dir.path() + " cannot be read: it is a folder."});
 }
 
 TEST_F(ClassHandling, GuidedTour) {
