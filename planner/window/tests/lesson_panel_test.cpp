@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <functional>
+#include <string_view>
 
 namespace {
 
@@ -390,6 +392,46 @@ TEST_F(LessonPanelTest, ObjectivesTypedIntoATabReachTheClassFileAtExitCloseAndPr
         act();
         EXPECT_FALSE(window->ObjectivesDirty) << way;
         EXPECT_EQ(storedObjective1(), way);
+    }
+}
+
+// Objectives that cannot be written never hold the teacher in the class: the error is told once, then
+// the class closes, or the program ends with the class tables unlinked.
+TEST_F(LessonPanelTest, ObjectivesThatCannotBeWrittenAreToldOnceAndTheClassStillCloses) {
+    const QString update = "qUpdateLessonObjectives", away = "qUpdateLessonObjectivesAway";
+    const auto rename = [](const QString& from, const QString& to) {
+        CourseDB.execute(QString("UPDATE _queries SET name = '%1' WHERE name = '%2'").arg(to, from));
+    };
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"File > Close", [&] { window->mnuFileClose->trigger(); }},
+        {"File > Exit", [&] { window->mnuFileExit->trigger(); }},
+        {"close box", [&] { window->close(); }},
+    };
+    const QString course = GetCoursePath(platform, "SAMPLE1");
+    for (const auto& [way, act] : ways) {
+        if (!ClassTablesAttached) openClass();
+        rename(away, update);
+        showDay(4);
+        QTextEdit* page = firstPage();
+        ASSERT_NE(page, nullptr);
+        QTest::keyClicks(page, way);
+        ASSERT_TRUE(window->ObjectivesDirty) << way;
+        rename(update, away);
+        msg.shown.clear();
+        ended = false;
+        act();
+        ASSERT_EQ(msg.shown.size(), 1) << way;
+        EXPECT_TRUE(msg.shown[0].text.startsWith("Run-time error '3265':")) << way;
+        EXPECT_FALSE(window->ObjectivesDirty) << way;
+        EXPECT_FALSE(ClassTablesAttached) << way;
+        const bool closing = way == std::string_view("File > Close");
+        EXPECT_EQ(ended, !closing) << way;
+        if (closing) {
+            EXPECT_TRUE(ClassFilePath.isEmpty());
+        }
+        rt::Database courseFile = rt::DBEngine::instance().workspace().openDatabase(course);
+        EXPECT_FALSE(courseFile.tableDefExists("LessonPlans")) << way;
+        courseFile.close();
     }
 }
 
