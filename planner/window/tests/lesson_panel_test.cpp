@@ -220,6 +220,19 @@ TEST_F(LessonPanelTest, MinutesTypedIntoTheLessonGrid) {
     EXPECT_FALSE(window->CtrlVTyped);
 }
 
+// Each key as the grid hands it on: a digit of another script would go into the minutes as its
+// character.
+TEST_F(LessonPanelTest, OnlyTheDigitsZeroToNineReachTheMinutes) {
+    // '²', Arabic-Indic 3, Devanagari 0, Thai 3, fullwidth 5.
+    const std::pair<int, int> keys[] = {{'0', '0'}, {'9', '9'}, {8, 8},     {27, 27},   {'-', 0},   {'a', 0},
+                                        {0xb2, 0},  {0x663, 0}, {0x966, 0}, {0xe53, 0}, {0xff15, 0}};
+    for (const auto& [typed, passed] : keys) {
+        rt::Args keyAscii{rt::Value::integer(qint16(typed))};
+        emit window->dbgResources->keyPress(keyAscii);
+        EXPECT_EQ(keyAscii[0].toInt16(), passed) << typed;
+    }
+}
+
 TEST_F(LessonPanelTest, AddRemoveAndReorderThroughButtonsDoubleClicksAndDrops) {
     showDay(4);
     const QStringList start{"1", "3", "0"};
