@@ -2,6 +2,8 @@
 
 #include "error.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -14,6 +16,16 @@ QString part(QString name) {
     return name.replace(u'%', QLatin1String("%25"))
         .replace(u'/', QLatin1String("%2F"))
         .replace(u'\\', QLatin1String("%5C"));
+}
+
+// Why the settings file cannot be read; empty when it can, or when there is none yet (no values).
+QString unreadable(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.exists()) return {};
+    if (info.isDir()) return QStringLiteral("it is a folder");
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return f.errorString();
+    return {};
 }
 
 } // namespace
@@ -37,7 +49,10 @@ IniSettings::IniSettings() : IniSettings(defaultFile()) {}
 IniSettings::IniSettings(QString file) : file_(std::move(file)) {}
 
 // A fresh QSettings per call reads the file anew, so a value written by another program is seen.
+// A file that is there but cannot be read is no empty store: its values would all read as missing.
 QString IniSettings::get(const QString& app, const QString& section, const QString& key) const {
+    if (const QString why = unreadable(file_); !why.isEmpty())
+        throw RuntimeError(75, QStringLiteral("The settings file %1 cannot be read: %2.").arg(file_, why));
     QSettings s(file_, QSettings::IniFormat);
     return s.value(settingsKey(app, section, key)).toString();
 }

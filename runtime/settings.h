@@ -7,8 +7,8 @@ class QSettings;
 namespace rt {
 
 // The per-user settings store: values by application name, section and key. A section may hold
-// backslashes ("Installed Courses\KEY"); names are compared exactly. A write that does not reach the
-// store throws RuntimeError 75 (Path/File access error).
+// backslashes ("Installed Courses\KEY"); names are compared exactly. A store that cannot be read, and a
+// write that does not reach it, throw RuntimeError 75 (Path/File access error).
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

@@ -7,6 +7,7 @@
 #include "runtime/value/value.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <variant>
 
 CourseSettingsRecord CourseSettings;
@@ -132,4 +133,15 @@ void ReadCourseConfig(rt::MessageBox& msg, const QString& path) {
     } catch (const rt::RuntimeError&) {
         // A file that cannot be read or holds a bad value keeps what was stored up to that line.
     }
+    const qint16 tabs = CourseSettings.NumObjectiveTabs;
+    if (tabs >= 0 && tabs <= kMostObjectiveTabs) return;
+    CourseSettings.NumObjectiveTabs = std::clamp<qint16>(tabs, 0, kMostObjectiveTabs);
+    msg.show(
+        {QStringLiteral("The course configuration %1 gives NUMOBJECTIVESTAB the value %2; a course has 0 "
+                        "to %3 objective tabs, so %4 are used.")
+             .arg(path)
+             .arg(tabs)
+             .arg(kMostObjectiveTabs)
+             .arg(CourseSettings.NumObjectiveTabs),
+         CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Exclamation});
 }

@@ -30,8 +30,12 @@ struct CourseSettingsRecord {
 
 extern CourseSettingsRecord CourseSettings;
 
+// The objectives tab control holds this many course tabs beside the local one.
+constexpr qint16 kMostObjectiveTabs = 6;
+
 // Reads the configuration file into CourseSettings. A missing file is offered for creation by
-// FileExistsPrompt and nothing is read; any other failure stops the read silently at that line.
+// FileExistsPrompt and nothing is read; any other failure stops the read silently at that line. A count
+// of objective tabs that the tab control cannot hold is told and brought to the nearest it can.
 void ReadCourseConfig(rt::MessageBox& msg, const QString& path);
 
 // Stores one "KEY|value" line; lines without the separator or with an unknown key change nothing.

@@ -43,6 +43,15 @@ void copyFile(const QString& from, const QString& to) {
     }
 }
 
+// A class file's path goes into its links' connect strings, which ";" separates: a path holding one
+// would link another file. Every way of opening a class refuses it as the Open dialog does.
+bool refusedName(Planner& planner, const QString& path) {
+    if (!path.contains(u';')) return false;
+    say(planner, "Semi-colons are not allowed in class filenames.\r\nPlease rename the file and reopen it.",
+        CourseSettings.AppTitle, rt::MbIcon::Information);
+    return true;
+}
+
 } // namespace
 
 QString StripPath(const QString& path) {
@@ -51,7 +60,16 @@ QString StripPath(const QString& path) {
 
 void SetCourseFromCommandLine(Planner& planner) {
     const QString key = rt::commandLine();
-    if (!GetCourseValue(planner.platform.settings, key, "Path").isEmpty()) {
+    QString path;
+    try {
+        path = GetCourseValue(planner.platform.settings, key, "Path");
+    } catch (const rt::RuntimeError& e) {
+        // A settings file that cannot be read installs no course, but the teacher is told which and why.
+        say(planner, e.description, CourseSettings.AppTitle);
+        ExitApplication(planner);
+        return;
+    }
+    if (!path.isEmpty()) {
         ReadCourseConfig(planner.platform.msg, GetCourseValue(planner.platform.settings, key, "Config"));
         LoadedCourse = key;
         return;
@@ -70,12 +88,7 @@ void OpenClassDialog(Planner& planner) {
         const rt::FileDialogResult chosen = planner.platform.dialogs.showOpen(request);
         if (chosen.cancelled) return;
         name = chosen.path;
-        if (name.contains(u';')) {
-            say(planner,
-                "Semi-colons are not allowed in class filenames.\r\nPlease rename the file and reopen it.",
-                CourseSettings.AppTitle, rt::MbIcon::Information);
-            continue;
-        }
+        if (refusedName(planner, name)) continue;
         if (!name.isEmpty()) break;
     }
     OpenClassFile(planner, name);
@@ -83,6 +96,7 @@ void OpenClassDialog(Planner& planner) {
 }
 
 void OpenClassFile(Planner& planner, const QString& path) {
+    if (refusedName(planner, path)) return;
     if (FileNameFromPath(path).size() >= 65) {
         say(planner,
             "The length of this class file name may cause errors when printing.  Please rename the file and "
@@ -141,6 +155,7 @@ bool NewClassUI(Planner& planner) {
 void CopyClass(Planner& planner, const QString& newPath) {
     const qint32 date = CurrentLesson.LPDate;
     const QString old = ClassFilePath;
+    if (refusedName(planner, newPath)) return;
     // The same file under another spelling counts as the open file: copying it onto itself would empty it.
     if (rt::isSameFile(newPath, old)) {
         say(planner, "You may not save over the file that is open.", "Copy Class Error");

@@ -135,6 +135,9 @@ public:
     void ReadObjectiveTabs(LessonPlanRecord& rec);
     // The one commit step: with a class open and objectives typed, they are written to the current plan.
     void CommitObjectives();
+    // Leaving the class or the program: objectives that cannot be written are told once and given up,
+    // so that the leaving always goes on.
+    void CommitObjectivesOnLeaving();
     // The report control that File > Print prints with; tests may put a recording one in its place.
     std::unique_ptr<rt::ReportEngine> CrystalReport1;
 

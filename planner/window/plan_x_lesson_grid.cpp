@@ -97,11 +97,11 @@ void PlanX::grid_LostFocus(rt::BoundGrid* grid) {
     mnuEditPasteText->setEnabled(true);
 }
 
-// Only digits, Backspace and Escape reach the minutes; a minus sign cannot be typed.
+// Only 0 to 9, Backspace and Escape reach the minutes; a minus sign, or a digit of another script,
+// cannot be typed.
 void PlanX::dbgResources_KeyPress(rt::Args& keyAscii) {
-    const QChar typed = QChar(keyAscii[0].toInt16()).toUpper();
-    const qint16 key = typed.unicode();
-    keyAscii[0] = rt::Value::integer(key == 8 || key == 27 || typed.isDigit() ? key : qint16(0));
+    const qint16 key = QChar(keyAscii[0].toInt16()).toUpper().unicode();
+    keyAscii[0] = rt::Value::integer(key == 8 || key == 27 || (key >= '0' && key <= '9') ? key : qint16(0));
 }
 
 void PlanX::dbgResources_BeforeColEdit(int column, qint16 keyAscii, bool& cancel) {

@@ -120,7 +120,7 @@ void PlanX::mnuLRU_Click(qint16 n) {
 }
 
 void PlanX::mnuFileExit_Click() {
-    CommitObjectives();
+    CommitObjectivesOnLeaving();
     ExitApplication(planner_);
 }
 

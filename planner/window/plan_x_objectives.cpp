@@ -28,3 +28,8 @@ void PlanX::CommitObjectives() {
     UpdateLessonObjectives(CurrentLesson);
     ObjectivesDirty = false;
 }
+
+void PlanX::CommitObjectivesOnLeaving() {
+    runHandler([this] { CommitObjectives(); });
+    ObjectivesDirty = false;
+}

@@ -94,7 +94,7 @@ void PlanX::UIOpenClass() {
 
 void PlanX::UICloseClass() {
     planner_.platform.cursor.setPointer(this, rt::Pointer::Hourglass);
-    CommitObjectives();
+    CommitObjectivesOnLeaving();
     opChapter->setChecked(true);
     ShowNoView();
     setWindowTitle(rt::StringTable::get(1401));
@@ -165,10 +165,8 @@ void PlanX::FocusLessonGrid() {
 // The close box ends the program as File > Exit does, so that the class tables do not stay linked into
 // the course database.
 void PlanX::closeEvent(QCloseEvent* event) {
-    runHandler([this] {
-        CommitObjectives();
-        ExitApplication(planner_);
-    });
+    CommitObjectivesOnLeaving();
+    runHandler([this] { ExitApplication(planner_); });
     event->accept();
 }
 

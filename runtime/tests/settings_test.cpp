@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -69,6 +70,29 @@ TEST(IniSettings, AWriteThatCannotReachTheFileFails) {
     EXPECT_EQ(rt::errorOf([&] { taken.remove(app, "MRU", "MRU1"); }), 75);
     EXPECT_TRUE(QFileInfo(dir.filePath("folder")).isDir());
     EXPECT_EQ(QFileInfo(dir.filePath("plain")).size(), 0);
+}
+
+// Unreadable is not empty: every course would read as not installed, and nothing would say why.
+TEST(IniSettings, AFileThatCannotBeReadFailsNamingItAndWhy) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("folder"), locked = dir.filePath("locked.ini");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    rt::IniSettings(locked).set(app, "Installed Courses\\SAMPLE1", "Path", "/data/sample1.mdb");
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+    std::vector<std::pair<QString, QString>> cases{{folder, "it is a folder"}};
+    // One who may read every file (root) cannot be refused by permissions.
+    if (QFile f(locked); !f.open(QIODevice::ReadOnly)) cases.push_back({locked, f.errorString()});
+    for (const auto& [file, why] : cases) {
+        SCOPED_TRACE(file.toStdString());
+        try {
+            rt::IniSettings(file).get(app, "Installed Courses\\SAMPLE1", "Path");
+            ADD_FAILURE();
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(e.number, 75);
+            EXPECT_EQ(e.description, "The settings file " + file + " cannot be read: " + why + ".");
+        }
+    }
+    EXPECT_EQ(rt::IniSettings(dir.filePath("none.ini")).get(app, "MRU", "MRU1"), ""); // none yet: empty
 }
 
 TEST(IniSettings, SeesWhatAnotherWriterStored) {

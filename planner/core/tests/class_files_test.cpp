@@ -7,12 +7,14 @@
 #include "runtime/clock.h"
 #include "runtime/command_line.h"
 #include "runtime/error.h"
+#include "runtime/settings.h"
 #include "runtime/testing/test_dates.h"
 #include "runtime/value/date.h"
 #include "shared/course_settings.h"
 
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 namespace {
 
@@ -115,6 +117,38 @@ TEST_F(ClassHandling, OpenDialogRefusesSemicolonsAndEmptyNames) {
     EXPECT_EQ(window.calls.last(), "FocusLessonGrid");
 }
 
+// Linked under ";DATABASE=.../a;b.lkc;", a class file ".../a" beside it would be the one shown and
+// edited: no way of opening a class gets past the Open dialog's refusal.
+TEST_F(ClassHandling, NoWayInOpensAPathHoldingASemicolon) {
+    const QString open = classFixture("sample1.lkc");
+    classFixture("sample1.lkc", "a");
+    const QString semicolon = path("a;b.lkc");
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"recent file or start-up", [&] { OpenClassFile(planner, semicolon); }},
+        {"Copy Class", [&] { CopyClass(planner, semicolon); }},
+    };
+    for (const bool withFile : {false, true}) {
+        if (withFile) classFixture("sample1.lkc", "a;b.lkc");
+        for (const auto& [way, act] : ways) {
+            OpenClassFile(planner, open);
+            msg.shown.clear();
+            window.calls.clear();
+            act();
+            EXPECT_EQ(msg.shown.value(0),
+                      (rt::MbRequest{"Semi-colons are not allowed in class filenames.\r\nPlease rename the "
+                                     "file and reopen it.",
+                                     CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Information}))
+                << way;
+            EXPECT_EQ(msg.shown.size(), 1) << way;
+            EXPECT_TRUE(window.calls.isEmpty()) << way; // nothing closes, nothing opens
+            EXPECT_EQ(ClassFilePath, open) << way;
+            EXPECT_TRUE(ClassTablesAttached) << way;
+            EXPECT_NE(GetMRUFile(settings, 1), semicolon) << way;
+        }
+        EXPECT_EQ(QFile::exists(semicolon), withFile); // Copy Class wrote nothing
+    }
+}
+
 TEST_F(ClassHandling, CloseClassTestsTheLoadedCourse) {
     LessonClipboard.Lesson.TreeID = 12;
     CloseClass(planner);
@@ -213,6 +247,16 @@ TEST_F(ClassHandling, CommandLineCourse) {
     EXPECT_THROW(SetCourseFromCommandLine(planner), Ended);
     EXPECT_EQ(msg.shown.value(0),
               (rt::MbRequest{"Command line course  SAMPLE1 is not installed.", QString()}));
+}
+
+// Every course reads as not installed from a settings file that cannot be read: the message says so.
+TEST_F(ClassHandling, ASettingsFileThatCannotBeReadIsNamed) {
+    rt::IniSettings folder(dir.path());
+    rt::Platform unreadable{msg, folder, dialogs, clipboard, shell, pdf, printers, loop, cursor};
+    Planner started{unreadable, plannerDialogs, &window, [] { throw Ended{}; }};
+    rt::setCommandLine("SAMPLE1");
+    EXPECT_THROW(SetCourseFromCommandLine(started), Ended);
+    EXPECT_EQ(texts(), QStringList{"The settings file " + dir.path() + " cannot be read: it is a folder."});
 }
 
 TEST_F(ClassHandling, GuidedTour) {

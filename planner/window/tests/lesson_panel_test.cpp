@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <functional>
+#include <string_view>
 
 namespace {
 
@@ -218,6 +220,19 @@ TEST_F(LessonPanelTest, MinutesTypedIntoTheLessonGrid) {
     EXPECT_FALSE(window->CtrlVTyped);
 }
 
+// Each key as the grid hands it on: a digit of another script would go into the minutes as its
+// character.
+TEST_F(LessonPanelTest, OnlyTheDigitsZeroToNineReachTheMinutes) {
+    // '²', Arabic-Indic 3, Devanagari 0, Thai 3, fullwidth 5.
+    const std::pair<int, int> keys[] = {{'0', '0'}, {'9', '9'}, {8, 8},     {27, 27},   {'-', 0},   {'a', 0},
+                                        {0xb2, 0},  {0x663, 0}, {0x966, 0}, {0xe53, 0}, {0xff15, 0}};
+    for (const auto& [typed, passed] : keys) {
+        rt::Args keyAscii{rt::Value::integer(qint16(typed))};
+        emit window->dbgResources->keyPress(keyAscii);
+        EXPECT_EQ(keyAscii[0].toInt16(), passed) << typed;
+    }
+}
+
 TEST_F(LessonPanelTest, AddRemoveAndReorderThroughButtonsDoubleClicksAndDrops) {
     showDay(4);
     const QStringList start{"1", "3", "0"};
@@ -390,6 +405,46 @@ TEST_F(LessonPanelTest, ObjectivesTypedIntoATabReachTheClassFileAtExitCloseAndPr
         act();
         EXPECT_FALSE(window->ObjectivesDirty) << way;
         EXPECT_EQ(storedObjective1(), way);
+    }
+}
+
+// Objectives that cannot be written never hold the teacher in the class: the error is told once, then
+// the class closes, or the program ends with the class tables unlinked.
+TEST_F(LessonPanelTest, ObjectivesThatCannotBeWrittenAreToldOnceAndTheClassStillCloses) {
+    const QString update = "qUpdateLessonObjectives", away = "qUpdateLessonObjectivesAway";
+    const auto rename = [](const QString& from, const QString& to) {
+        CourseDB.execute(QString("UPDATE _queries SET name = '%1' WHERE name = '%2'").arg(to, from));
+    };
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"File > Close", [&] { window->mnuFileClose->trigger(); }},
+        {"File > Exit", [&] { window->mnuFileExit->trigger(); }},
+        {"close box", [&] { window->close(); }},
+    };
+    const QString course = GetCoursePath(platform, "SAMPLE1");
+    for (const auto& [way, act] : ways) {
+        if (!ClassTablesAttached) openClass();
+        rename(away, update);
+        showDay(4);
+        QTextEdit* page = firstPage();
+        ASSERT_NE(page, nullptr);
+        QTest::keyClicks(page, way);
+        ASSERT_TRUE(window->ObjectivesDirty) << way;
+        rename(update, away);
+        msg.shown.clear();
+        ended = false;
+        act();
+        ASSERT_EQ(msg.shown.size(), 1) << way;
+        EXPECT_TRUE(msg.shown[0].text.startsWith("Run-time error '3265':")) << way;
+        EXPECT_FALSE(window->ObjectivesDirty) << way;
+        EXPECT_FALSE(ClassTablesAttached) << way;
+        const bool closing = way == std::string_view("File > Close");
+        EXPECT_EQ(ended, !closing) << way;
+        if (closing) {
+            EXPECT_TRUE(ClassFilePath.isEmpty());
+        }
+        rt::Database courseFile = rt::DBEngine::instance().workspace().openDatabase(course);
+        EXPECT_FALSE(courseFile.tableDefExists("LessonPlans")) << way;
+        courseFile.close();
     }
 }
 

@@ -34,6 +34,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <tuple>
 
 namespace {
 
@@ -350,6 +351,34 @@ TEST_P(DayWithoutPlan, DisablesTheObjectiveTabs) {
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, DayWithoutPlan, ::testing::ValuesIn(waysIn),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A count of objective tabs beyond what the tab control holds is told, naming the key and its value, and
+// the class opens with the tabs the control can hold.
+TEST_F(MainWindowTest, AnObjectiveTabCountTheControlCannotHoldIsToldAndTheClassOpens) {
+    QFile sample(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.cfg");
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray configuration = sample.readAll();
+    const QString cfg = path("tabs.cfg");
+    const std::tuple<int, int, int> cases[] = {{5000, 6, 7}, {-3, 0, 2}, {7, 6, 7}};
+    for (const auto& [given, used, tabs] : cases) {
+        QFile f(cfg);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(configuration + QString("\r\nNUMOBJECTIVESTAB|%1\r\n").arg(given).toUtf8());
+        f.close();
+        install("SAMPLE1", "SAMPLE1", cfg);
+        msg.shown.clear();
+        open();
+        EXPECT_EQ(texts(),
+                  QStringList{QString("The course configuration %1 gives NUMOBJECTIVESTAB the value %2; "
+                                      "a course has 0 to 6 objective tabs, so %3 are used.")
+                                  .arg(cfg)
+                                  .arg(given)
+                                  .arg(used)})
+            << given;
+        EXPECT_EQ(CourseSettings.NumObjectiveTabs, used) << given;
+        EXPECT_EQ(window->tabObject->findChild<QTabBar*>()->count(), tabs) << given;
+    }
+}
 
 TEST_F(MainWindowTest, CopyClassRefusesSemicolonsAndCancelCopiesNothing) {
     const QString file = open();

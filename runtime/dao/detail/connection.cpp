@@ -337,7 +337,10 @@ void Connection::commit() {
 }
 
 void Connection::rollback() {
-    exec(QStringLiteral("ROLLBACK TO lk_transaction; RELEASE lk_transaction"));
+    // A write that failed (a full disk, say) can make SQLite roll the whole transaction back itself: no
+    // savepoint is left to go back to, and the failed write's error is the one to tell.
+    if (db_ && !sqlite3_get_autocommit(db_))
+        exec(QStringLiteral("ROLLBACK TO lk_transaction; RELEASE lk_transaction"));
     --depth_;
 }
 

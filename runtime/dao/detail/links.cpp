@@ -14,14 +14,21 @@ namespace rt::detail {
 
 namespace {
 
-// The file of a connect string ";DATABASE=path;"; empty when it names none.
+// The file of a connect string ";DATABASE=path;"; empty when it names none or holds anything else. A
+// part that is not DATABASE=..., such as the rest of a path that held ";", would otherwise be dropped and
+// the link would stand for another file.
 QString connectPath(const QString& connect) {
+    QString path;
+    bool named = false;
     for (const QString& part : connect.split(u';')) {
+        if (part.trimmed().isEmpty()) continue;
         const qsizetype eq = part.indexOf(u'=');
-        if (eq > 0 && part.left(eq).trimmed().compare(u"DATABASE", Qt::CaseInsensitive) == 0)
-            return part.mid(eq + 1).trimmed();
+        if (named || eq <= 0 || part.left(eq).trimmed().compare(u"DATABASE", Qt::CaseInsensitive) != 0)
+            return {};
+        path = part.mid(eq + 1).trimmed();
+        named = true;
     }
-    return {};
+    return path;
 }
 
 } // namespace
@@ -135,8 +142,9 @@ void Connection::deleteTableDef(const QString& name) {
 void Connection::appendLink(const QString& name, const QString& sourceTable, const QString& connect) {
     const QString path = connectPath(connect);
     if (path.isEmpty())
-        throw RuntimeError(dao_error::BadConnect,
-                           QStringLiteral("The connect string '%1' names no database.").arg(connect));
+        throw RuntimeError(
+            dao_error::BadConnect,
+            QStringLiteral("The connect string '%1' does not name one database.").arg(connect));
     for (const Link& link : links_)
         if (link.name.compare(name, Qt::CaseInsensitive) == 0)
             throw RuntimeError(dao_error::ObjectExists,

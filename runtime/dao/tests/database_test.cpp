@@ -6,6 +6,7 @@
 #include "runtime/dao/in_one_transaction.h"
 
 #include <QFileInfo>
+#include <functional>
 
 namespace daotest {
 namespace {
@@ -227,6 +228,35 @@ TEST_F(Transactions, ACommitTheDiskRefusesStoresNothingAndEndsTheTransaction) {
     vfs.fail(IoFaultVfs::Fail::Nothing);
     EXPECT_EQ(errorOf([&] { ws().rollback(); }), NoTransaction);
     EXPECT_EQ(db.openTable(QStringLiteral("Resources")).recordCount(), 4);
+    rt::inOneTransaction([&] { db.execute(QStringLiteral("DELETE FROM Resources WHERE ResourceID = 7")); });
+    rt::DBEngine::instance().idle();
+    EXPECT_EQ(ws().openDatabase(course).openTable(QStringLiteral("Resources")).recordCount(), 3);
+}
+
+// On a full disk SQLite may end the whole transaction itself, every level of it: the disk's error is the
+// one told, no level is left open, and the next transaction stores its work.
+TEST_F(Transactions, AWriteTheFullDiskRefusesIsToldAndLeavesNoLevelOpen) {
+    const QString course = makeCourse(QStringLiteral("course.mdb"));
+    IoFaultVfs vfs;
+    rt::Database db = ws().openDatabase(course);
+    const auto write = [&] {
+        vfs.fail(IoFaultVfs::Fail::DiskFull);
+        db.execute(QStringLiteral("INSERT INTO Resources VALUES (20, 12, 'Kite', 5, 3, 0)"));
+    };
+    for (const int levels : {1, 2, 3}) {
+        std::function<void()> work = write;
+        for (int level = 1; level < levels; ++level) work = [work] { rt::inOneTransaction(work); };
+        try {
+            rt::inOneTransaction(work);
+            ADD_FAILURE() << levels;
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(e.number, DiskError) << levels;
+            EXPECT_TRUE(e.description.contains(QStringLiteral("full"))) << e.description.toStdString();
+        }
+        vfs.fail(IoFaultVfs::Fail::Nothing);
+        EXPECT_EQ(errorOf([&] { ws().rollback(); }), NoTransaction) << levels;
+        EXPECT_EQ(db.openTable(QStringLiteral("Resources")).recordCount(), 4) << levels;
+    }
     rt::inOneTransaction([&] { db.execute(QStringLiteral("DELETE FROM Resources WHERE ResourceID = 7")); });
     rt::DBEngine::instance().idle();
     EXPECT_EQ(ws().openDatabase(course).openTable(QStringLiteral("Resources")).recordCount(), 3);

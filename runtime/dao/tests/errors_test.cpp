@@ -107,6 +107,19 @@ TEST_F(EngineErrors, EachConditionHasItsNumber) {
                                   QStringLiteral(";PWD=x;"));
          },
          BadConnect},
+        // Read whole or not at all: the rest of a path that held ";" must not leave a link to its start.
+        {"a connect string of a path that holds a semicolon",
+         [&] {
+             course_().appendLink(QStringLiteral("Class"), QStringLiteral("Class"),
+                                  QStringLiteral(";DATABASE=") + cls + QStringLiteral(";b.lkc;"));
+         },
+         BadConnect},
+        {"a connect string naming two databases",
+         [&] {
+             course_().appendLink(QStringLiteral("Class"), QStringLiteral("Class"),
+                                  connectTo(cls) + QStringLiteral("DATABASE=") + cls + u';');
+         },
+         BadConnect},
         {"create a table that exists",
          [&] { course_().execute(QStringLiteral("CREATE TABLE Resources (a)")); }, ObjectExists},
         {"add a field that is there",

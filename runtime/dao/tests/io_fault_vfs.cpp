@@ -27,6 +27,7 @@ int xRead(sqlite3_file* f, void* b, int n, sqlite3_int64 o) {
 }
 int xWrite(sqlite3_file* f, const void* b, int n, sqlite3_int64 o) {
     if (failing == IoFaultVfs::Fail::Writes) return SQLITE_IOERR_WRITE;
+    if (failing == IoFaultVfs::Fail::DiskFull) return SQLITE_FULL;
     return inner(f)->pMethods->xWrite(inner(f), b, n, o);
 }
 int xTruncate(sqlite3_file* f, sqlite3_int64 s) {
