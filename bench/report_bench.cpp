@@ -162,7 +162,7 @@ void MonthPdfFloor(benchmark::State& state) {
         QPdfWriter writer(month.pdf);
         writer.setTitle(month.title);
         writer.setPageOrientation(report.orientation);
-        report.document->print(&writer);
+        report.print(writer);
     }
 }
 
