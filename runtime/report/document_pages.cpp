@@ -47,10 +47,13 @@ private:
     qreal height_;
 };
 
-void breakBefore(const QTextBlock& block) {
+void breakBefore(QTextDocument& document, const QTextBlock& block) {
     QTextBlockFormat format = block.blockFormat();
     format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
     QTextCursor(block).setBlockFormat(format);
+    // The layout's own update after a format change leaves later blocks out of place over many
+    // pages; everything from the break on is laid out again.
+    document.markContentsDirty(block.position(), document.characterCount() - block.position());
 }
 
 // One pass from the top: each section that runs over a page break is looked at once its place is
@@ -78,7 +81,7 @@ void keepSectionsWhole(QTextDocument& document, const Pages& pages) {
         if (pages.of(top) != pages.ofFoot(bottom) && pages.of(top) * pages.height() < top - 1e-6) {
             const bool fits = bottom - top <= pages.height();
             const bool headingsAlone = pages.ofFoot(headingsEnd) < pages.of(bodyTop);
-            if (fits || headingsAlone) breakBefore(first);
+            if (fits || headingsAlone) breakBefore(document, first);
         }
     }
 }
@@ -86,15 +89,14 @@ void keepSectionsWhole(QTextDocument& document, const Pages& pages) {
 } // namespace
 
 void printDocumentPages(const QTextDocument& source, QPagedPaintDevice& device) {
+    QPainter painter(&device);
+    const QFont numberFont = source.defaultFont();
+    const QFontMetricsF numberMetrics(numberFont, &device);
+    const QSizeF body(device.width(), device.height() - numberMetrics.lineSpacing() * 2);
     // A copy laid out for this device, so that the report's own document stays as it was built.
     const std::unique_ptr<QTextDocument> document(source.clone());
-    QPainter painter(&device);
     QAbstractTextDocumentLayout* layout = document->documentLayout();
     layout->setPaintDevice(&device);
-    const QFont numberFont = document->defaultFont();
-    const QFontMetricsF numberMetrics(numberFont, &device);
-    const qreal footer = numberMetrics.lineSpacing() * 2;
-    const QSizeF body(device.width(), device.height() - footer);
     document->setPageSize(body);
     keepSectionsWhole(*document, Pages(body.height()));
 

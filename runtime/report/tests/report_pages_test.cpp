@@ -1,3 +1,4 @@
+#include "bench/large_course.h"
 #include "runtime/dao/engine.h"
 #include "runtime/report/cut_text.h"
 #include "runtime/report/own_report_engine.h"
@@ -216,6 +217,30 @@ TEST_F(Pages, ObjectivesKeepEachLessonWholeOnAPage) {
                 << "page " << p + 1 << " starts with " << pages[p].first().toStdString();
         }
     }
+}
+
+// Hundreds of pages, with a break before most of them: every lesson is printed, each page starts with
+// a heading, none ends in one.
+TEST_F(Pages, ALargeCoursesObjectivesKeepEveryLessonInPlace) {
+    const LargeCourse course;
+    const rt::ReportJob job{
+        program + "TRDWW01.rpt", {course.database, course.database, course.database}, {}, {}};
+    const QSet<QString> headings = headingsOf(job);
+    ASSERT_GT(headings.size(), 4000);
+    const QList<QStringList> pages = pageLines(print("TRDWW01.rpt", course.database));
+    ASSERT_GT(pages.size(), 100);
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        ASSERT_TRUE(headings.contains(pages[p].first())) << "page " << p + 1;
+        if (p + 1 < pages.size()) {
+            ASSERT_FALSE(headings.contains(pages[p].last())) << "page " << p + 1;
+        }
+    }
+    // A reader may join a heading to the line before it, so each is looked for in the whole text.
+    QString text;
+    for (const QStringList& page : pages) text += page.join(u'\n') + u'\n';
+    int missing = 0;
+    for (const QString& heading : headings) missing += text.contains(heading) ? 0 : 1;
+    EXPECT_EQ(missing, 0);
 }
 
 // A plan whose first objective grows word by word: the next objective's caption moves with its text.
