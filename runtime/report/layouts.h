@@ -2,6 +2,7 @@
 
 namespace rt {
 
+struct CalendarSheet;
 class ReportData;
 class ReportWriter;
 struct ReportFile;
@@ -13,10 +14,10 @@ struct ReportFile;
 // database); the selection picks LessonPlans rows. One plan a page: class, date, title, resources with
 // minutes, objectives.
 void layOutLessonPlans(ReportWriter& out, ReportData& data, const ReportFile& file);
-// Data file 0: Class and the six RptData cells of the week view.
-void layOutWeek(ReportWriter& out, ReportData& data, const ReportFile& file);
+// Data file 0: Class and the six RptData cells of the week view, two a row.
+CalendarSheet layOutWeek(ReportData& data, const ReportFile& file);
 // Data file 0 Class, 1 RptData: the 42 cells of a month, Sunday to Saturday, under weekday names.
-void layOutMonth(ReportWriter& out, ReportData& data, const ReportFile& file);
+CalendarSheet layOutMonth(ReportData& data, const ReportFile& file);
 // Data file 0: the course's LessonTree, each node under its parent with its objectives; the selection
 // picks the nodes whose subtrees print (every root when empty).
 void layOutObjectives(ReportWriter& out, ReportData& data, const ReportFile& file);

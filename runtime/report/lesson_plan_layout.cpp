@@ -49,6 +49,7 @@ QList<ResourceRow> resourcesOf(ReportData& data, const QString& planID) {
 }
 
 void writeResources(ReportWriter& out, const ReportFile& file, const QList<ResourceRow>& resources) {
+    out.section();
     out.heading(file.caption(QStringLiteral("RESOURCES")), 2);
     QTextTable* table = out.table(int(resources.size()) + 1, 3, 1, {64, 24, 12});
     ReportWriter::cell(table, 0, 0, file.caption(QStringLiteral("RESOURCE")), {});
@@ -102,7 +103,8 @@ void layOutLessonPlans(ReportWriter& out, ReportData& data, const ReportFile& fi
             const QString objective = fieldText(plan, QStringLiteral("Objective%1").arg(i)).trimmed();
             if (objective.isEmpty()) continue;
             const QString caption = file.caption(QStringLiteral("OBJECTIVE%1").arg(i));
-            if (!caption.isEmpty()) out.heading(caption, 3);
+            out.section();
+            out.heading(caption, 3);
             out.paragraph(objective);
         }
     }

@@ -21,6 +21,8 @@ void writeNodes(ReportWriter& out, ReportData& data, const ReportFile& file, Rec
         written.insert(id);
         const QString number = fieldText(nodes, u"ItemNumber").trimmed();
         const QString title = fieldText(nodes, u"Title").trimmed();
+        // A lesson's heading and its objectives go on one page where they fit.
+        out.section();
         out.heading(number.isEmpty() ? title : number + u' ' + title, depth == 0 ? 2 : 3, depth);
         for (int i = 1; i <= 5; ++i) {
             const QString objective = fieldText(nodes, QStringLiteral("Objective%1").arg(i)).trimmed();

@@ -10,6 +10,16 @@
 
 namespace rt {
 
+namespace {
+
+// Each job sets the pages up for its own report, whatever the job before it left.
+void setUpPages(QPagedPaintDevice& device, const Report& report) {
+    device.setPageOrientation(report.orientation);
+    device.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+} // namespace
+
 OwnReportEngine::OwnReportEngine(Printers& printers) : printers_(printers) {}
 
 OwnReportEngine::~OwnReportEngine() = default;
@@ -39,9 +49,9 @@ void OwnReportEngine::start() {
 
 void OwnReportEngine::print(const Report& report) {
     QPrinter& printer = printers_.printer();
-    printer.setDocName(job_.title);
-    printer.setPageOrientation(report.orientation);
-    report.document->print(&printer);
+    printer.setDocName(report.title);
+    setUpPages(printer, report);
+    report.print(printer);
     if (printer.printerState() == QPrinter::Error)
         throw RuntimeError(report_error::PrinterError,
                            QStringLiteral("The report could not be sent to the printer."));
@@ -52,9 +62,9 @@ void OwnReportEngine::writePdf(const Report& report) {
     QFile::remove(printFileName_);
     {
         QPdfWriter writer(printFileName_);
-        writer.setTitle(job_.title);
-        writer.setPageOrientation(report.orientation);
-        report.document->print(&writer);
+        writer.setTitle(report.title);
+        setUpPages(writer, report);
+        report.print(writer);
     }
     if (printFileName_.isEmpty() || QFileInfo(printFileName_).size() == 0)
         throw RuntimeError(report_error::PrinterError,
@@ -63,15 +73,15 @@ void OwnReportEngine::writePdf(const Report& report) {
 
 void OwnReportEngine::showPreview(Report report) {
     preview_.reset();
-    previewDocument_ = std::move(report.document);
+    previewReport_ = std::make_unique<Report>(std::move(report));
     if (!previewPrinter_) previewPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    previewPrinter_->setDocName(job_.title);
-    previewPrinter_->setPageOrientation(report.orientation);
+    previewPrinter_->setDocName(previewReport_->title);
+    setUpPages(*previewPrinter_, *previewReport_);
     preview_ = std::make_unique<QPrintPreviewDialog>(previewPrinter_.get());
-    preview_->setWindowTitle(job_.title);
-    QTextDocument* shown = previewDocument_.get();
+    preview_->setWindowTitle(job_.title.isEmpty() ? previewReport_->title : job_.title);
+    const Report* shown = previewReport_.get();
     QObject::connect(preview_.get(), &QPrintPreviewDialog::paintRequested, preview_.get(),
-                     [shown](QPrinter* printer) { shown->print(printer); });
+                     [shown](QPrinter* printer) { shown->print(*printer); });
     preview_->show();
 }
 

@@ -13,8 +13,9 @@ namespace rt {
 class Printers;
 
 // The report engine on our own layouts: start() builds the report's document and prints it before it
-// returns, to the session printer, into a preview window or into a PDF file; the window title names the
-// job. Its settings stay from one start to the next.
+// returns, to the session printer, into a preview window or into a PDF file. The printed document is
+// named by its report, the preview window by the window title. Its settings stay from one start to the
+// next.
 class OwnReportEngine : public ReportEngine {
 public:
     explicit OwnReportEngine(Printers& printers);
@@ -44,7 +45,7 @@ private:
     QString printFileName_;
     int status_ = 0;
     std::unique_ptr<QPrinter> previewPrinter_;
-    std::unique_ptr<QTextDocument> previewDocument_;
+    std::unique_ptr<Report> previewReport_;
     std::unique_ptr<QPrintPreviewDialog> preview_;
 };
 

@@ -40,7 +40,9 @@ void ReportWriter::nextBlock(int level, int indent) {
     block.setTopMargin(level == 0 ? 2 : 10);
     block.setBottomMargin(level == 0 ? 2 : 4);
     if (breakBefore_) block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    breakBefore_ = false;
+    if (level > 0) block.setProperty(report_block::HeadingLevel, level);
+    if (sectionNext_) block.setProperty(report_block::SectionStart, true);
+    breakBefore_ = sectionNext_ = false;
     if (fresh_) {
         cursor_.setBlockFormat(block);
         cursor_.setBlockCharFormat(charFormat(level));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTextCursor>
+#include <QTextFormat>
 
 class QTextDocument;
 class QTextTable;
@@ -18,6 +19,8 @@ public:
     void paragraph(const QString& text, int indent = 0);
     // The next block or table starts a new page.
     void pageBreak() { breakBefore_ = true; }
+    // The next block starts a section, which printing keeps off a page break where it can.
+    void section() { sectionNext_ = true; }
     // A table across the page, its columns of equal width or of the given percentages; its first
     // headerRows rows repeat on every page.
     QTextTable* table(int rows, int columns, int headerRows = 0, const QList<qreal>& percentages = {});
@@ -30,7 +33,14 @@ private:
     QTextCursor cursor_;
     bool fresh_ = true; // the cursor stands in an empty block that nothing has used
     bool breakBefore_ = false;
+    bool sectionNext_ = false;
 };
+
+// What the writer notes on a block for the printing: a heading's level, the start of a section.
+namespace report_block {
+constexpr int HeadingLevel = QTextFormat::UserProperty + 1;
+constexpr int SectionStart = QTextFormat::UserProperty + 2;
+} // namespace report_block
 
 // The text with its CR LF, LF and CR as line breaks within one paragraph.
 QString withLineBreaks(const QString& text);

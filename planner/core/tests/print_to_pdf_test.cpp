@@ -1,14 +1,34 @@
 #include "printing_fixture.h"
 
+#include "bench/large_course.h"
+#include "planner/data/course_database.h"
+
 #include "planner/core/printing.h"
 #include "runtime/report/own_report_engine.h"
 #include "runtime/testing/in_order.h"
 #include "runtime/testing/pdf_text.h"
 
+#include <QPdfDocument>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QRegularExpression>
 
 namespace {
+
+// The 42 day numbers from the Sunday on or before the month's first day, in order, on one landscape page.
+void expectOneMonthPage(const QString& pdf, const QDate& first) {
+    QPdfDocument doc;
+    ASSERT_EQ(doc.load(pdf), QPdfDocument::Error::None);
+    ASSERT_EQ(doc.pageCount(), 1) << first.toString().toStdString();
+    EXPECT_GT(doc.pagePointSize(0).width(), doc.pagePointSize(0).height());
+    QStringList expected, numbers;
+    const QDate sunday = first.addDays(-(first.dayOfWeek() % 7));
+    for (int i = 0; i < 42; ++i) expected << QString::number(sunday.addDays(i).day());
+    static const QRegularExpression dayNumber(QStringLiteral("^\\d{1,2}$"));
+    for (const QString& word : doc.getAllText(0).text().split(QRegularExpression(QStringLiteral("\\s+"))))
+        if (dayNumber.match(word).hasMatch()) numbers << word;
+    EXPECT_EQ(numbers, expected) << first.toString().toStdString();
+}
 
 // The real engine prints each job to a PDF file of the fake printers; the files are read back.
 class PrintToPdf : public PrintingFixture {
@@ -46,21 +66,55 @@ TEST_F(PrintToPdf, AWeekPrintsTheWeekViewThenEachPlanOfItsSchoolDays) {
     for (int i = 0; i < 5; ++i) EXPECT_IN_ORDER(jobs[i + 1], {"Lesson Plan", titles[i]});
 }
 
-TEST_F(PrintToPdf, AMonthPrintsItsGridUnderTheWeekdaysAndThePreviewHasAsManyPages) {
+TEST_F(PrintToPdf, AMonthIsOneLandscapePageOfSixWeeksAndThePreviewToo) {
     plannerDialogs.printOptions = {1, 2, {}};
     PrintClass(planner, CrystalReport1);
     ASSERT_EQ(printers.printedFiles().size(), 1);
-    const QStringList pages = rt::pdfPageTexts(printers.printedFiles().first());
-    EXPECT_IN_ORDER(pages.join(u'\n'),
+    const QString pdf = printers.printedFiles().first();
+    expectOneMonthPage(pdf, QDate(2027, 1, 1));
+    EXPECT_IN_ORDER(rt::pdfPageTexts(pdf).join(u'\n'),
                     {"Monthly Lesson Plans", "January 2027", "Sunday", "Monday", "Tuesday", "Wednesday",
-                     "Thursday", "Friday", "Saturday", "27", "31", "1", "1.2.1 Air Takes Up", "Field Trip",
-                     "1.1.2 Cloud Types", "14", "31", "6"});
-    // Every page of the month starts with the weekday names.
-    for (const QString& page : pages) EXPECT_IN_ORDER(page, {"Sunday", "Saturday"});
+                     "Thursday", "Friday", "Saturday", "1.2.1 Air Takes Up", "Field Trip",
+                     "1.1.2 Cloud Types"});
+    // The field trip's long text is cut in its cell.
+    EXPECT_TRUE(rt::pdfPageTexts(pdf).join(u'\n').contains(u'\u2026'));
 
     CrystalReport1.setDestination(rt::report_destination::Window);
     CrystalReport1.start();
-    EXPECT_EQ(previewPages(), pages.size());
+    EXPECT_EQ(previewPages(), 1);
+}
+
+TEST_F(PrintToPdf, AWeekOfLongTextsIsOnePage) {
+    QString text;
+    for (int i = 1; i <= 60; ++i)
+        text += QStringLiteral("Measure the wind again and write it down %1. ").arg(i);
+    CourseDB.execute("UPDATE LessonPlans SET Title = '" + text +
+                     "' WHERE LPDate BETWEEN '2027-01-04' AND '2027-01-08'");
+    plannerDialogs.printOptions = {1, 1, {0, 0, 0}};
+    PrintClass(planner, CrystalReport1);
+    ASSERT_EQ(printers.printedFiles().size(), 1);
+    const QStringList pages = rt::pdfPageTexts(printers.printedFiles().first());
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_IN_ORDER(pages.first(), {"Monday, January 4", "Measure the wind", "\u2026", "Friday, January 8",
+                                    "Measure the wind", "\u2026", "Saturday/Sunday, January 9-10"});
+}
+
+TEST_F(PrintToPdf, EachJobIsTitledByItsOwnReportAfterAMonth) {
+    setCurrentDate(rt::day(2027, 1, 31));
+    plannerDialogs.printOptions = {1, 2, {0, 0, 1}};
+    PrintClass(planner, CrystalReport1);
+    plannerDialogs.printOptions = {1, 1, {}};
+    PrintClass(planner, CrystalReport1);
+    QStringList titles;
+    for (const QString& file : printers.printedFiles()) {
+        QPdfDocument pdf;
+        pdf.load(file);
+        titles << pdf.metaData(QPdfDocument::MetaDataField::Title).toString();
+    }
+    ASSERT_EQ(titles.size(), 13); // the month, its eleven plans, the week
+    EXPECT_EQ(titles.first(), "Monthly Lesson Plans");
+    for (int i = 1; i <= 11; ++i) EXPECT_EQ(titles[i], "Lesson Plan") << i;
+    EXPECT_EQ(titles.last(), "Weekly Lesson Plans");
 }
 
 TEST_F(PrintToPdf, APlanShowsItsResourcesWithMinutesAndItsObjectivesRunOverPages) {
@@ -98,6 +152,44 @@ TEST_F(PrintToPdf, TheObjectivesLayoutPrintsTheCoursesLessonTree) {
                      "Local Objective: Cloud walk on Friday.", "2 What Is Air?", "2 Water on the Move",
                      "1 The Water Cycle", "1 Evaporation", "3 Weather Journal Kickoff",
                      "4 Storm Safety Review", "5 Seasons"});
+}
+
+// Every month of the large course's school year, with its longest texts: one page each.
+class LargeCourseMonths : public CourseFixture {
+protected:
+    void SetUp() override {
+        CourseFixture::SetUp();
+        environment.set("XDG_DATA_HOME", path("data").toStdString());
+        course.install(settings);
+        ClassFilePath = course.freshClassFile();
+        ASSERT_TRUE(AttachClassTables(platform, ClassFilePath));
+    }
+    void TearDown() override {
+        ResetLessonState();
+        CourseFixture::TearDown();
+    }
+
+    LargeCourse course;
+    EnvironmentGuard environment;
+    ScriptedDialogs plannerDialogs;
+    RecordingMainWindow window;
+    Planner planner{platform, plannerDialogs, &window, {}};
+    rt::OwnReportEngine CrystalReport1{printers};
+};
+
+TEST_F(LargeCourseMonths, EachMonthIsOneLandscapePageWithAllItsDays) {
+    const QDate first = LargeCourse::schoolDays().first(), last = LargeCourse::schoolDays().last();
+    int months = 0;
+    for (QDate month(first.year(), first.month(), 1); month <= last; month = month.addMonths(1), ++months) {
+        CurrentLesson = {};
+        CurrentLesson.LPDate = rt::daysFromDate(month.addDays(14));
+        plannerDialogs.printOptions = {1, 2, {}};
+        PrintClass(planner, CrystalReport1);
+        ASSERT_TRUE(msg.shown.isEmpty()) << msg.shown.first().text.toStdString();
+        ASSERT_EQ(printers.printedFiles().size(), months + 1);
+        expectOneMonthPage(printers.printedFiles().last(), month);
+    }
+    EXPECT_EQ(months, 10);
 }
 
 } // namespace
