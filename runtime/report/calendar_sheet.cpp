@@ -1,6 +1,6 @@
 #include "calendar_sheet.h"
 
-#include "cut_text.h"
+#include "runtime/gui/fitted_lines.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -29,11 +29,13 @@ qreal drawLines(QPainter& painter, const QStringList& lines, const QFont& font, 
     return y - box.top();
 }
 
-// The text in `box`, wrapped and cut to the lines that fit.
+// The text in `box`, wrapped and cut to the lines that fit. Paper has no tooltip to show a word too wide
+// for its cell whole, so such a word is broken over lines instead.
 qreal drawCut(QPainter& painter, const QString& text, const QFont& font, const QRectF& box) {
     const QFontMetricsF metrics(font, painter.device());
     const int fit = int(box.height() / metrics.lineSpacing());
-    return drawLines(painter, cutToLines(text, font, painter.device(), box.width(), fit), font, box);
+    const FittedText lines = fitLines(text, font, painter.device(), box.width(), fit, WideWord::Broken);
+    return drawLines(painter, lines.lines, font, box);
 }
 
 } // namespace

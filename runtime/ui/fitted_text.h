@@ -1,20 +1,16 @@
 #pragma once
 
+#include "runtime/gui/fitted_lines.h"
+
 #include <QLabel>
 #include <QPalette>
-#include <QStringList>
 
 class QPainter;
 
 namespace rt {
 
-// A text laid into a box: wrapped at word boundaries, as many lines as the box holds. A text that does
-// not fit is cut with a sign: its last line shown ends in "…", and so does a line whose one word is
-// wider than the box.
-struct FittedText {
-    QStringList lines;
-    bool cut = false;
-};
+// A text laid into a box on the screen (fitLines): as many lines as the box holds. No word is broken
+// across lines; a word wider than the box is shortened to end in "…".
 FittedText fitText(const QString& text, const QFont& font, const QSize& box);
 // Draws the fitted lines of `w` in its font and palette, one under the other from the top of `area`.
 void drawFitted(QPainter& p, const QWidget& w, QRect area, Qt::Alignment horizontal, QPalette::ColorRole role,

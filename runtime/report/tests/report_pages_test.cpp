@@ -1,6 +1,6 @@
 #include "bench/large_course.h"
 #include "runtime/dao/engine.h"
-#include "runtime/report/cut_text.h"
+#include "runtime/gui/fitted_lines.h"
 #include "runtime/report/own_report_engine.h"
 #include "runtime/report/report_writer.h"
 #include "runtime/testing/fake_printers.h"
@@ -25,11 +25,15 @@ const QString classFile = QStringLiteral(LK_COURSE_DIR "/fixtures/sample1.lkc");
 const QString courseFile = QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.mdb");
 const QString ellipsis = QStringLiteral("\u2026");
 
-TEST(CutToLines, KeepsWhatFitsAndEndsWhatIsCutInAnEllipsis) {
+TEST(PrintedLines, KeepWhatFitsAndEndWhatIsCutInAnEllipsis) {
     const QImage device(10, 10, QImage::Format_RGB32); // 96 dots an inch, like a screen
     QFont font;
     font.setPixelSize(10);
     const qreal width = QFontMetricsF(font, &device).horizontalAdvance(QStringLiteral("Measure the wind"));
+    // As the printed sheets lay a cell's text.
+    const auto printed = [&](const QString& text, int maxLines) {
+        return rt::fitLines(text, font, &device, width, maxLines, rt::WideWord::Broken).lines;
+    };
     const struct {
         const char* text;
         int maxLines;
@@ -45,20 +49,18 @@ TEST(CutToLines, KeepsWhatFitsAndEndsWhatIsCutInAnEllipsis) {
         {"\r\n\r\n\r\n\r\n\r\n.", 6, {"", "", "", "", "", "."}},
         {"Anything", 0, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(rt::cutToLines(QString::fromUtf8(c.text), font, &device, width, c.maxLines), c.lines)
-            << c.text;
+    for (const auto& c : cases) EXPECT_EQ(printed(QString::fromUtf8(c.text), c.maxLines), c.lines) << c.text;
 
     // A long text cut: as many lines as allowed, the last within the width and ending in "…".
     QString longText;
     for (int i = 0; i < 40; ++i) longText += QStringLiteral("Measure the wind again. ");
-    const QStringList cut = rt::cutToLines(longText, font, &device, width, 3);
+    const QStringList cut = printed(longText, 3);
     ASSERT_EQ(cut.size(), 3);
     EXPECT_TRUE(cut.last().endsWith(ellipsis)) << cut.last().toStdString();
     for (const QString& line : cut)
         EXPECT_LE(QFontMetricsF(font, &device).horizontalAdvance(line), width + 0.5);
     // A word wider than the line is broken inside it.
-    const QStringList word = rt::cutToLines(QString(60, u'W'), font, &device, width, 10);
+    const QStringList word = printed(QString(60, u'W'), 10);
     EXPECT_GT(word.size(), 1);
     EXPECT_EQ(word.join(QString()), QString(60, u'W'));
 }
