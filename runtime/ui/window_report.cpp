@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -23,10 +24,20 @@ QString nameOf(const QObject* object) {
                                           : object->objectName();
 }
 
+// The shown windows first: a program may keep several of one kind, of which one is open. A window or
+// control without a name goes by its class.
 QObject* findNamed(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (nameOf(window) == name) return window;
-        if (QObject* found = window->findChild<QObject*>(name)) return found;
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (bool shown : {true, false}) {
+        for (QWidget* window : windows)
+            if (window->isVisible() == shown && nameOf(window) == name) return window;
+        for (QWidget* window : windows) {
+            if (window->isVisible() != shown) continue;
+            if (QObject* found = window->findChild<QObject*>(name)) return found;
+            // An unnamed control by its class, as the menu bar of a main window.
+            for (QObject* child : window->findChildren<QObject*>())
+                if (child->objectName().isEmpty() && nameOf(child) == name) return child;
+        }
     }
     return nullptr;
 }
@@ -124,7 +135,7 @@ void WindowReport::run(const QString& command) {
 bool WindowReport::runOnWidget(const QString& verb, QWidget* widget, const QString& argument) {
     if (verb == QLatin1String("geometry")) {
         const QRect inside(widget->mapToGlobal(QPoint(0, 0)), widget->size());
-        say({verb, widget->objectName(),
+        say({verb, nameOf(widget),
              QStringLiteral("%1 %2 %3 %4")
                  .arg(inside.x())
                  .arg(inside.y())
@@ -146,6 +157,15 @@ bool WindowReport::runOnWidget(const QString& verb, QWidget* widget, const QStri
         clickAt(widget, widget->rect().center());
         say({QStringLiteral("clicked"), widget->objectName()});
         return true;
+    }
+    if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+        for (QAction* menu : bar->actions())
+            if (menu->text().remove(u'&') == argument) {
+                clickAt(bar, bar->actionGeometry(menu).center());
+                say({QStringLiteral("clicked"), argument});
+                return true;
+            }
+        return false;
     }
     QAbstractItemView* view = nullptr;
     const QModelIndex row = rowOf(widget, argument, &view);

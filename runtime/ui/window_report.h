@@ -17,7 +17,8 @@ namespace rt {
 //   grab NAME FILE         saves a picture of the widget NAME as the PNG file FILE, answers "grabbed <TAB>
 //   FILE"
 //   click NAME [TEXT]      a left click on the widget NAME, on its row shown as TEXT when it is or holds an
-//                          item view; answers "clicked <TAB> NAME"
+//                          item view, on its menu TEXT (without "&") when it is a menu bar; answers
+//                          "clicked <TAB> NAME", or "clicked <TAB> TEXT" for a menu
 //   expand NAME TEXT       opens the row shown as TEXT of the item view in NAME; answers "expanded <TAB>
 //   TEXT" type NAME TEXT         gives NAME the focus and types TEXT into it key by key; answers "typed <TAB>
 //   NAME" geometry NAME          answers "geometry <TAB> NAME <TAB> x y width height", the window NAME's

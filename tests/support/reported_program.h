@@ -31,7 +31,8 @@ public:
             if (!process_.waitForReadyRead(waitMs)) return {};
         return QString::fromUtf8(process_.readLine()).chopped(1);
     }
-    // The next line that begins with `start`, passing over the others (windows shown meanwhile).
+    // The next line that begins with `start`, passing over the others (windows shown meanwhile, answers
+    // to commands that opened a modal window and only now returned).
     QString lineStarting(const QString& start) {
         for (QString line = nextLine(); !line.isEmpty(); line = nextLine())
             if (line.startsWith(start)) return line;
@@ -43,7 +44,11 @@ public:
     }
     QString property(const QString& name, const QString& property) {
         send(QStringLiteral("property %1 %2").arg(name, property));
-        return nextLine().section(u'\t', 3);
+        // Empty when the program has no such object (it answers "missing").
+        for (QString line = nextLine(); !line.isEmpty(); line = nextLine())
+            if (line.startsWith(QLatin1String("property\t")) || line.startsWith(QLatin1String("missing\t")))
+                return line.section(u'\t', 3);
+        return {};
     }
     // The exit code once the program has ended by itself; -1 when it crashed or did not end.
     int exitCode() {
