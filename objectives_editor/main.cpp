@@ -9,6 +9,7 @@
 #include "runtime/ui/qt_message_box.h"
 #include "runtime/ui/qt_printers.h"
 #include "runtime/ui/single_instance.h"
+#include "runtime/ui/window_report.h"
 #include "start_up.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TRD"));
+    if (qEnvironmentVariableIsSet(rt::WindowReport::variable)) new rt::WindowReport(&app);
     rt::QtMessageBox msg;
     rt::IniSettings settings;
     rt::QtCommonDialog dialogs;

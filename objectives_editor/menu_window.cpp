@@ -9,6 +9,7 @@
 #include "runtime/program_folder.h"
 #include "runtime/shell/shell.h"
 #include "runtime/strings.h"
+#include "runtime/ui/fixed_window.h"
 #include "shared/course_settings.h"
 #include "start_up.h"
 #include "untrapped_error.h"
@@ -119,7 +120,8 @@ void frmMenu::Form_Load() {
 
 void frmMenu::ResizeForm() {
     using rt::twips::toPx;
-    resize(toPx(7770), toPx(5445));
+    rt::keepDesignedSize(this, QSize(toPx(7770), toPx(5445)));
+    rt::placeAtScreenCorner(this);
     cmdExit->setGeometry(toPx(6240), toPx(4325), toPx(1335), toPx(375));
 }
 

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     });
     const StartUp startUp{
         [&instance] { return instance.anotherIsRunning(); },
-        [&window, &planner, &components, &msg] {
+        [&window, &planner, &components, &msg, &plannerDialogs, &pdf] {
             try {
                 window = std::make_unique<PlanX>(planner, components);
             } catch (const rt::RuntimeError& e) {
@@ -63,6 +63,8 @@ int main(int argc, char** argv) {
                           CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Critical});
                 throw;
             }
+            plannerDialogs.setOwner(window.get());
+            pdf.setOwner(window.get());
             window->show();
             return window.get();
         }};

@@ -12,6 +12,8 @@ packages=(
     googletest cups-daemon cups-client cups-core-drivers xdg-utils dbus-bin
     # the sample courses' documents are drawn in this font
     fonts-dejavu-core
+    # the test on a real display: an X server, a window manager, and a reader of the screen
+    xvfb openbox imagemagick
 )
 
 # install PACKAGE...: installs those of the packages that are missing.

@@ -27,8 +27,8 @@ QString version(bool withRevision) {
 
 } // namespace
 
-frmAbout* frmAbout::showAbout() {
-    if (!theAbout) theAbout = new frmAbout;
+frmAbout* frmAbout::showAbout(QWidget* owner) {
+    if (!theAbout) theAbout = new frmAbout(owner);
     theAbout->show();
     theAbout->raise();
     theAbout->activateWindow();
@@ -39,7 +39,7 @@ frmAbout* frmAbout::instance() {
     return theAbout;
 }
 
-frmAbout::frmAbout() {
+frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(CourseSettings.AppTitle);
     rtb1 = designed<rt::RichTextBox>(this, "rtb1");

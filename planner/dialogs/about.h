@@ -13,15 +13,15 @@ class RichTextBox;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // Shows the one about box, not modal; cmdOK unloads it.
-    static frmAbout* showAbout();
+    // Shows the one about box over its owner, not modal; cmdOK unloads it.
+    static frmAbout* showAbout(QWidget* owner);
     static frmAbout* instance();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    frmAbout();
+    explicit frmAbout(QWidget* owner);
     void imgHidden_DblClick();
 
     rt::RichTextBox* rtb1;

@@ -2,15 +2,21 @@
 
 #include "planner/core/dialogs.h"
 
+class QWidget;
+
 namespace rt {
 struct Platform;
 }
 
 // The planner's dialogs as its windows: each one created for one showing, with the platform's
-// message boxes and common dialogs.
+// message boxes and common dialogs, and owned by the window it is shown over.
 class QtPlannerDialogs : public PlannerDialogs {
 public:
     explicit QtPlannerDialogs(rt::Platform& platform) : platform_(platform) {}
+
+    // The main window, which owns every dialog that no other dialog shows. A window manager draws a
+    // dialog without an owner late, or not at all, when it opens over another window.
+    void setOwner(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
     std::unique_ptr<OpenAppDialog> createOpenApp() override;
     std::unique_ptr<NewClassDialog> createNewClass() override;
@@ -24,6 +30,9 @@ public:
 private:
     // The help document on making lesson plans and special days, beside the program.
     void openHelp();
+    // The modal dialog that asks, when one does, else the main window.
+    QWidget* owner() const;
 
     rt::Platform& platform_;
+    QWidget* mainWindow_ = nullptr;
 };

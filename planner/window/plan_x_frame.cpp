@@ -124,7 +124,6 @@ void PlanX::makeFrame() {
 
 QAction* PlanX::menuItem(QMenu* menu, const char* name, int number, void (PlanX::*handler)()) {
     QAction* item = number ? menu->addAction(QString::number(number)) : menu->addSeparator();
-    if (!number) item->setText(QStringLiteral("-"));
     item->setObjectName(QLatin1String(name));
     if (handler) onClick(item, handler);
     return item;

@@ -24,7 +24,7 @@ void PlanX::LoadMenuResources() {
     for (QAction* top : menuBar()->actions()) {
         LocalizeControl(top);
         for (QAction* item : top->menu()->actions())
-            if (item->text() != QStringLiteral("-")) LocalizeControl(item);
+            if (!item->isSeparator()) LocalizeControl(item);
     }
 }
 
@@ -152,5 +152,5 @@ void PlanX::mnuHelpWeb_Click() {
 }
 
 void PlanX::mnuHelpAbout_Click() {
-    frmAbout::showAbout();
+    frmAbout::showAbout(this);
 }

@@ -14,6 +14,7 @@
 #include "runtime/error.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/strings.h"
+#include "runtime/ui/fixed_window.h"
 #include "shared/course_settings.h"
 
 #include <QCloseEvent>
@@ -36,7 +37,8 @@ void PlanX::Form_Load() {
     planner_.platform.loop.yield();
     LoadMenuResources();
     LoadMRUs();
-    resize(toPx(9600), toPx(7200));
+    rt::keepDesignedSize(this, QSize(toPx(9600), toPx(7200)));
+    rt::placeAtScreenCorner(this);
     for (QWidget* pic : {picWeekView, picNoView, picMonthView, picDayView})
         pic->setGeometry(0, toPx(420), toPx(9510), toPx(6120));
     for (rt::OutsideTree* tree : {pvChapter, pvType})

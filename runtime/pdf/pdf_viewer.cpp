@@ -10,7 +10,7 @@
 
 namespace rt {
 
-PdfViewer::PdfViewer() : view_(new QPdfView(this)) {
+PdfViewer::PdfViewer(QWidget* owner) : QMainWindow(owner), view_(new QPdfView(this)) {
     view_->setDocument(&document_);
     view_->setPageMode(QPdfView::PageMode::MultiPage);
     view_->setZoomMode(QPdfView::ZoomMode::FitToWidth);

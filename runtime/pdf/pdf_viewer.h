@@ -12,7 +12,7 @@ namespace rt {
 // The reader's one window: its document in a page view, printed on the session printer.
 class PdfViewer : public QMainWindow, public PdfApp, private PdfDoc {
 public:
-    PdfViewer();
+    explicit PdfViewer(QWidget* owner = nullptr);
 
     void show() override;
     PdfDoc& activeDoc() override { return *this; }

@@ -8,11 +8,14 @@
 namespace rt {
 
 QtPdfReader::QtPdfReader() = default;
-QtPdfReader::~QtPdfReader() = default;
+
+QtPdfReader::~QtPdfReader() {
+    delete viewer_;
+}
 
 PdfApp& QtPdfReader::create() {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) throw RuntimeError(429);
-    if (!viewer_) viewer_ = std::make_unique<PdfViewer>();
+    if (!viewer_) viewer_ = new PdfViewer(owner_);
     return *viewer_;
 }
 

@@ -2,7 +2,9 @@
 
 #include "pdf_reader.h"
 
-#include <memory>
+#include <QPointer>
+
+class QWidget;
 
 namespace rt {
 
@@ -16,9 +18,13 @@ public:
 
     // 429 when the program has no windows to show it in.
     PdfApp& create() override;
+    // The window the viewer belongs to: it is drawn over it and stays above it.
+    void setOwner(QWidget* owner) { owner_ = owner; }
 
 private:
-    std::unique_ptr<PdfViewer> viewer_;
+    QWidget* owner_ = nullptr;
+    // The owner deletes the viewer when it goes first.
+    QPointer<PdfViewer> viewer_;
 };
 
 } // namespace rt

@@ -1,11 +1,16 @@
 #include "window_report.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <QTreeView>
 #include <QWidget>
 #include <cstdio>
 #include <unistd.h>
@@ -19,12 +24,41 @@ QString nameOf(const QObject* object) {
                                           : object->objectName();
 }
 
+// The shown windows first: a program may keep several of one kind, of which one is open. A window or
+// control without a name goes by its class.
 QObject* findNamed(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (nameOf(window) == name) return window;
-        if (QObject* found = window->findChild<QObject*>(name)) return found;
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (bool shown : {true, false}) {
+        for (QWidget* window : windows)
+            if (window->isVisible() == shown && nameOf(window) == name) return window;
+        for (QWidget* window : windows) {
+            if (window->isVisible() != shown) continue;
+            if (QObject* found = window->findChild<QObject*>(name)) return found;
+            // An unnamed control by its class, as the menu bar of a main window.
+            for (QObject* child : window->findChildren<QObject*>())
+                if (child->objectName().isEmpty() && nameOf(child) == name) return child;
+        }
     }
     return nullptr;
+}
+
+// The item view that NAME is or holds, and its row shown as `text`.
+QModelIndex rowOf(QWidget* widget, const QString& text, QAbstractItemView** view) {
+    *view = qobject_cast<QAbstractItemView*>(widget);
+    if (!*view) *view = widget->findChild<QAbstractItemView*>();
+    if (!*view || !(*view)->model()) return {};
+    QAbstractItemModel* model = (*view)->model();
+    const QModelIndexList found =
+        model->match(model->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.value(0);
+}
+
+void clickAt(QWidget* target, QPoint at) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
 }
 
 } // namespace
@@ -82,6 +116,12 @@ void WindowReport::run(const QString& command) {
             say({verb, name, property, object->property(property.toLatin1().constData()).toString()});
             return;
         }
+    } else if (verb == QLatin1String("click") || verb == QLatin1String("expand") ||
+               verb == QLatin1String("type") || verb == QLatin1String("geometry")) {
+        const QString name = rest.section(u' ', 0, 0), argument = rest.section(u' ', 1);
+        if (auto* widget = qobject_cast<QWidget*>(findNamed(name));
+            widget && runOnWidget(verb, widget, argument))
+            return;
     } else if (verb == QLatin1String("grab")) {
         const QString name = rest.section(u' ', 0, 0), file = rest.section(u' ', 1);
         if (auto* widget = qobject_cast<QWidget*>(findNamed(name)); widget && widget->grab().save(file)) {
@@ -90,6 +130,57 @@ void WindowReport::run(const QString& command) {
         }
     }
     say({QStringLiteral("missing"), command});
+}
+
+bool WindowReport::runOnWidget(const QString& verb, QWidget* widget, const QString& argument) {
+    if (verb == QLatin1String("geometry")) {
+        const QRect inside(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        say({verb, nameOf(widget),
+             QStringLiteral("%1 %2 %3 %4")
+                 .arg(inside.x())
+                 .arg(inside.y())
+                 .arg(inside.width())
+                 .arg(inside.height())});
+        return true;
+    }
+    if (verb == QLatin1String("type")) {
+        widget->setFocus(Qt::OtherFocusReason);
+        for (QChar c : argument) {
+            QKeyEvent press(QEvent::KeyPress, c.isLetter() ? int(c.toUpper().unicode()) : 0, Qt::NoModifier,
+                            QString(c));
+            QApplication::sendEvent(widget, &press);
+        }
+        say({QStringLiteral("typed"), widget->objectName()});
+        return true;
+    }
+    if (argument.isEmpty() && verb == QLatin1String("click")) {
+        clickAt(widget, widget->rect().center());
+        say({QStringLiteral("clicked"), widget->objectName()});
+        return true;
+    }
+    if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+        for (QAction* menu : bar->actions())
+            if (menu->text().remove(u'&') == argument) {
+                clickAt(bar, bar->actionGeometry(menu).center());
+                say({QStringLiteral("clicked"), argument});
+                return true;
+            }
+        return false;
+    }
+    QAbstractItemView* view = nullptr;
+    const QModelIndex row = rowOf(widget, argument, &view);
+    if (!row.isValid()) return false;
+    if (verb == QLatin1String("expand")) {
+        auto* tree = qobject_cast<QTreeView*>(view);
+        if (!tree) return false;
+        tree->expand(row);
+        say({QStringLiteral("expanded"), argument});
+        return true;
+    }
+    view->scrollTo(row);
+    clickAt(view->viewport(), view->visualRect(row).center());
+    say({QStringLiteral("clicked"), widget->objectName()});
+    return true;
 }
 
 void WindowReport::say(const QStringList& fields) {

@@ -16,6 +16,14 @@ namespace rt {
 //   property NAME PROP     answers "property <TAB> NAME <TAB> PROP <TAB> value"
 //   grab NAME FILE         saves a picture of the widget NAME as the PNG file FILE, answers "grabbed <TAB>
 //   FILE"
+//   click NAME [TEXT]      a left click on the widget NAME, on its row shown as TEXT when it is or holds an
+//                          item view, on its menu TEXT (without "&") when it is a menu bar; answers
+//                          "clicked <TAB> NAME", or "clicked <TAB> TEXT" for a menu
+//   expand NAME TEXT       opens the row shown as TEXT of the item view in NAME; answers "expanded <TAB>
+//   TEXT" type NAME TEXT         gives NAME the focus and types TEXT into it key by key; answers "typed <TAB>
+//   NAME" geometry NAME          answers "geometry <TAB> NAME <TAB> x y width height", the window NAME's
+//   inside on
+//                          the screen
 // A command that finds nothing answers "missing <TAB> command". A program makes one when the
 // environment variable LARKSPAN_WINDOW_REPORT is set.
 class WindowReport : public QObject {
@@ -31,6 +39,7 @@ protected:
 private:
     void readCommands();
     void run(const QString& command);
+    bool runOnWidget(const QString& verb, QWidget* widget, const QString& argument);
     static void say(const QStringList& fields);
 
     QSocketNotifier* input_;

@@ -24,12 +24,15 @@ protected:
         rt::setProgramFolder({});
         LoadedCourse.clear();
     }
+
+    QWidget owner;
 };
 
 TEST_F(AboutTest, ShowsTheProgramsTextVersionAndRights) {
-    frmAbout* about = frmAbout::showAbout();
-    EXPECT_EQ(frmAbout::showAbout(), about); // one about box
+    frmAbout* about = frmAbout::showAbout(&owner);
+    EXPECT_EQ(frmAbout::showAbout(&owner), about); // one about box
     EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(about->parentWidget(), &owner) << "drawn over the main window and kept above it";
     EXPECT_EQ(about->windowTitle(), "Sample Course");
     EXPECT_TRUE(about->findChild<rt::RichTextBox*>("rtb1")->text().startsWith("Larkspan\r\n"));
     EXPECT_EQ(
@@ -38,7 +41,7 @@ TEST_F(AboutTest, ShowsTheProgramsTextVersionAndRights) {
 }
 
 TEST_F(AboutTest, TheHiddenImageShowsTheDiagnostics) {
-    frmAbout* about = frmAbout::showAbout();
+    frmAbout* about = frmAbout::showAbout(&owner);
     QTest::mouseDClick(about->findChild<QLabel*>("imgHidden"), Qt::LeftButton);
     EXPECT_EQ(about->findChild<QLabel*>("lblInfo")->text(),
               "Larkspan\nVersion : 2.0.0  \nApplication Path is " LK_PROGRAM_DIR
@@ -46,7 +49,7 @@ TEST_F(AboutTest, TheHiddenImageShowsTheDiagnostics) {
 }
 
 TEST_F(AboutTest, OKUnloadsIt) {
-    frmAbout* about = frmAbout::showAbout();
+    frmAbout* about = frmAbout::showAbout(&owner);
     about->findChild<QPushButton*>("cmdOK")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(frmAbout::instance(), nullptr);
@@ -54,7 +57,7 @@ TEST_F(AboutTest, OKUnloadsIt) {
 
 TEST_F(AboutTest, WithoutItsDocumentTheTextStaysEmpty) {
     rt::setProgramFolder(QStringLiteral(LK_PROGRAM_DIR "/missing"));
-    frmAbout* about = frmAbout::showAbout();
+    frmAbout* about = frmAbout::showAbout(&owner);
     EXPECT_EQ(about->findChild<rt::RichTextBox*>("rtb1")->text(), "");
 }
 

@@ -181,4 +181,36 @@ TEST_F(SpecialTest, HelpOpensTheDocumentBesideTheProgram) {
     EXPECT_TRUE(msg.shown.isEmpty());
 }
 
+// Every dialog belongs to the window it is shown over, so that a window manager draws it over that
+// window and keeps it above: the main window, or the dialog that asks.
+TEST_F(SpecialTest, EachDialogIsOwnedByTheMainWindowOrByTheDialogThatAsks) {
+    QWidget mainWindow;
+    plannerDialogs.setOwner(&mainWindow);
+    const auto ownerOf = [](const auto& made) { return dynamic_cast<QWidget&>(*made).parentWidget(); };
+    EXPECT_EQ(ownerOf(plannerDialogs.createOpenApp()), &mainWindow);
+    EXPECT_EQ(ownerOf(plannerDialogs.createNewClass()), &mainWindow);
+    EXPECT_EQ(ownerOf(plannerDialogs.createSpecial()), &mainWindow);
+    EXPECT_EQ(ownerOf(plannerDialogs.createDeleteLesson()), &mainWindow);
+    EXPECT_EQ(ownerOf(plannerDialogs.createMoveDay()), &mainWindow);
+    EXPECT_EQ(ownerOf(plannerDialogs.createLanguage()), &mainWindow);
+    EXPECT_EQ(ownerOf(plannerDialogs.createPrintOptions()), &mainWindow);
+    EXPECT_EQ(ownerOf(plannerDialogs.createSchedule()), &mainWindow);
+
+    // A special day on a day with a plan asks through the schedule conflict, over the special-day dialog.
+    const std::unique_ptr<SpecialDialog> asking = plannerDialogs.createSpecial();
+    auto& specialDay = dynamic_cast<Special&>(*asking);
+    QWidget* conflictOwner = nullptr;
+    driver.then([&](QWidget&) {
+        specialDay.findChild<rt::MonthCalendar*>("SSMonth1")->setDate(day(2027, 1, 12));
+        specialDay.findChild<QPushButton*>("cmdAdd")->click();
+        specialDay.findChild<QPushButton*>("cmdClose")->click();
+    });
+    driver.then([&](QWidget& conflict) {
+        conflictOwner = conflict.parentWidget();
+        click("cmdCancel")(conflict);
+    });
+    asking->showModal();
+    EXPECT_EQ(conflictOwner, &specialDay);
+}
+
 } // namespace

@@ -1,81 +1,21 @@
 // The built program in a process of its own, offscreen, with a settings file of its own; the test reads
 // the windows it reports and answers them as a user would.
 #include "runtime/com/component_registry.h"
-#include "runtime/settings.h"
-#include "runtime/testing/registered_libraries.h"
-#include "tools/install_course/install_course.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "tests/support/program_fixture.h"
+#include "tests/support/reported_program.h"
 
 namespace {
 
-// Long enough for a loaded machine; a program that never answers fails the test instead of hanging it.
-constexpr int waitMs = 30000;
-
-class Larkspan {
+// The planner, offscreen.
+class Larkspan : public ReportedProgram {
 public:
-    explicit Larkspan(const QProcessEnvironment& environment) { process_.setProcessEnvironment(environment); }
-    ~Larkspan() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(waitMs);
-        }
-    }
-
-    void start(const QString& key) {
-        process_.start(QStringLiteral(LK_PROGRAM_DIR "/Larkspan"), {key});
-        ASSERT_TRUE(process_.waitForStarted(waitMs));
-    }
-    // The next line the program writes, or empty when it ends or says nothing in time.
-    QString nextLine() {
-        while (!process_.canReadLine())
-            if (!process_.waitForReadyRead(waitMs)) return {};
-        return QString::fromUtf8(process_.readLine()).chopped(1);
-    }
-    void send(const QString& command) {
-        process_.write((command + u'\n').toUtf8());
-        process_.waitForBytesWritten(waitMs);
-    }
-    QString property(const QString& name, const QString& property) {
-        send(QStringLiteral("property %1 %2").arg(name, property));
-        return nextLine().section(u'\t', 3);
-    }
-    // The exit code once the program has ended by itself; -1 when it crashed or did not end.
-    int exitCode() {
-        if (!process_.waitForFinished(waitMs) || process_.exitStatus() != QProcess::NormalExit) return -1;
-        return process_.exitCode();
-    }
-    QString remainingOutput() { return QString::fromUtf8(process_.readAllStandardOutput()); }
-
-private:
-    QProcess process_;
+    explicit Larkspan(const QProcessEnvironment& environment)
+        : ReportedProgram(QStringLiteral(LK_PROGRAM_DIR "/Larkspan"), environment) {}
 };
 
-class LarkspanProgram : public ::testing::Test {
+class LarkspanProgram : public ProgramFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        const QString course = dir.filePath("SAMPLE1");
-        ASSERT_TRUE(QDir().mkpath(course));
-        for (const char* file : {"SAMPLE1.mdb", "SAMPLE1.cfg"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/") + file, course + u'/' + file));
-        rt::IniSettings settings(dir.filePath("settings.ini"));
-        ASSERT_EQ(InstallCourse(settings, "SAMPLE1", course), QString());
-        rt::registerLibraries(settings.file(), {CVCELL_OCX, CVTAB_OCX});
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("LARKSPAN_SETTINGS", settings.file());
-        environment.insert("LARKSPAN_WINDOW_REPORT", "1");
-        // The program finds its running copy by a socket in the temporary folder: one of the test's own keeps
-        // other runs of the program apart, and goes with the test.
-        environment.insert("TMPDIR", dir.path());
-    }
-
-    QTemporaryDir dir;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    LarkspanProgram() : ProgramFixture({CVCELL_OCX, CVTAB_OCX}) {}
 };
 
 TEST_F(LarkspanProgram, StartsWithNoClassUnderTheStartUpDialogAndEndsByFileExit) {

@@ -58,8 +58,9 @@ protected:
     QStringList menuRows() const {
         QStringList rows;
         const auto row = [&rows](const QAction* a) {
-            rows << QStringList{a->objectName(), a->text(), a->isEnabled() ? "on" : "off",
-                                a->isVisible() ? "shown" : "hidden", a->shortcut().toString()}
+            rows << QStringList{a->objectName(), a->isSeparator() ? "separator" : a->text(),
+                                a->isEnabled() ? "on" : "off", a->isVisible() ? "shown" : "hidden",
+                                a->shortcut().toString()}
                         .join(u'|');
         };
         for (const QAction* top : window->menuBar()->actions()) {

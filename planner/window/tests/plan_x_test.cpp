@@ -41,6 +41,8 @@ namespace {
 TEST_F(MainWindowTest, AfterLoadNoClassIsShownAndTheMenusHaveTheirDesignedStates) {
     EXPECT_EQ(window->windowTitle(), "Brackwell Larkspan");
     EXPECT_EQ(window->size(), QSize(640, 480));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the window keeps its designed size";
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(frontView(), window->picNoView);
     EXPECT_EQ(window->picNoView->geometry(), QRect(0, 28, 634, 408));
     for (QRadioButton* option : {window->opDayView, window->opWeekView, window->opMonthView}) {
@@ -68,26 +70,26 @@ TEST_F(MainWindowTest, AfterLoadNoClassIsShownAndTheMenusHaveTheirDesignedStates
                               "mnuFileOpen|&Open Class...|on|shown|",
                               "mnuFileClose|&Close Class|off|shown|",
                               "mnuFileCopy|Cop&y Class...|off|shown|",
-                              "mnuFileSep1|-|on|shown|",
+                              "mnuFileSep1|separator|on|shown|",
                               "mnuFileClassInfo|Class &Info...|off|shown|",
-                              "mnuFileSep2|-|on|shown|",
+                              "mnuFileSep2|separator|on|shown|",
                               "mnuFilePrint|&Print...|off|shown|",
-                              "mnuFileSep3|-|on|shown|",
+                              "mnuFileSep3|separator|on|shown|",
                               "mnuLRU1||off|hidden|",
                               "mnuLRU2||off|hidden|",
                               "mnuLRU3||off|hidden|",
                               "mnuLRU4||off|hidden|",
-                              "mnuFileSep4|-|off|hidden|",
+                              "mnuFileSep4|separator|off|hidden|",
                               "mnuFileExit|E&xit|on|shown|",
                               "mnuEdit|&Edit|off|shown|",
                               "mnuEditCutText|C&ut Text|on|shown|Ctrl+X",
                               "mnuEditCopyText|C&opy Text|on|shown|Ctrl+C",
                               "mnuEditPasteText|P&aste Text|on|shown|Ctrl+V",
-                              "mnuEditSep1|-|on|shown|",
+                              "mnuEditSep1|separator|on|shown|",
                               "mnuEditCutLesson|Cu&t Lesson Plan|off|shown|",
                               "mnuEditCopyLesson|&Copy Lesson Plan|off|shown|",
                               "mnuEditPasteLesson|&Paste Lesson Plan|off|shown|",
-                              "mnuEditSep2|-|on|shown|",
+                              "mnuEditSep2|separator|on|shown|",
                               "mnuEditMakeLesson|&Make Lesson Plans...|on|shown|",
                               "mnuView|&View|off|shown|",
                               "mnuViewDay|&Day View|on|shown|",
@@ -98,7 +100,7 @@ TEST_F(MainWindowTest, AfterLoadNoClassIsShownAndTheMenusHaveTheirDesignedStates
                               "mnuPacing|&Pacing Options && Features Guide|on|shown|",
                               "mnuHelpTutorial|&Guided Tour|on|shown|",
                               "mnuHelpWeb|Link to Brackwell &Web Site|on|shown|",
-                              "mnuHelpSep1|-|on|shown|",
+                              "mnuHelpSep1|separator|on|shown|",
                               "mnuHelpAbout|&About Larkspan...|on|shown|",
                           }));
 }
