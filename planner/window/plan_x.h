@@ -310,9 +310,11 @@ private:
     void tree_LButtonDown(rt::OutsideTree& tree);
     void tree_MouseMove(rt::OutsideTree& tree, qint16 button);
     void tree_DragDrop(const QString& sourceName);
-    // The context of the trees' connections. A member goes before the window's widgets, so the focus
-    // leaving a tree while the window is destroyed reaches no handler.
-    QObject treeEvents_;
+
+    // The context of the connections that a control or the application raises when the focus moves (the
+    // trees', the grids' focus loss, the application's focus change). A member goes before the window's
+    // widgets, so the focus leaving a control while the window is destroyed reaches no handler.
+    QObject focusEvents_;
 
     Planner& planner_;
     rt::ComponentRegistry& components_;
