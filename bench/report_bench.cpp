@@ -7,6 +7,7 @@
 #include "planner/core/report_database.h"
 #include "planner/data/lesson_plans.h"
 #include "planner_bench.h"
+#include "raw_sqlite.h"
 #include "runtime/program_folder.h"
 #include "runtime/report/own_report_engine.h"
 #include "runtime/report/report_document.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QPdfWriter>
-#include <sqlite3.h>
 
 namespace {
 
@@ -61,54 +61,48 @@ void FillMonth(benchmark::State& state) {
 class RawFill {
 public:
     explicit RawFill(const Scratch& scratch)
-        : course_(linkedLargeCourse().rawConnection(linkedLargeCourse().classFile)),
-          scratch_(QFile::encodeName(scratch.path)) {
-        sqlite3_prepare_v3(course_,
-                           "SELECT LessonPlanID, TreeID, Title, ItemNumber, blocked FROM class.LessonPlans "
-                           "WHERE LPDate = ?1 ORDER BY LessonPlanID",
-                           -1, SQLITE_PREPARE_PERSISTENT, &plan_, nullptr);
+        : course_(linkedLargeCourse().rawConnection(linkedLargeCourse().classFile)), scratch_(scratch.path) {
+        plan_ = raw::prepare(course_,
+                             "SELECT LessonPlanID, TreeID, Title, ItemNumber, blocked FROM class.LessonPlans "
+                             "WHERE LPDate = ?1 ORDER BY LessonPlanID",
+                             SQLITE_PREPARE_PERSISTENT);
     }
     ~RawFill() {
-        sqlite3_finalize(plan_);
-        sqlite3_close(course_);
+        raw::finalize(plan_);
+        raw::close(course_);
     }
 
     // `cells` days from `first`; `read` says which of them read their plan.
     void fill(const QDate& first, int cells, const std::function<bool(const QDate&)>& read) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(scratch_.constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_exec(db, "BEGIN; DELETE FROM Class; DELETE FROM RptData", nullptr, nullptr, nullptr);
-        sqlite3_exec(
-            db,
-            "INSERT INTO Class (Teacher, Subject, Period, Comments) VALUES ('Ms. Example', 'Science', "
-            "'2nd period', 'October 2027')",
-            nullptr, nullptr, nullptr);
-        sqlite3_stmt* cell = nullptr;
-        sqlite3_prepare_v2(db, "INSERT INTO RptData (LessonDate, Title) VALUES (?1, ?2)", -1, &cell, nullptr);
+        sqlite3* db = raw::open(scratch_);
+        raw::exec(db, "BEGIN; DELETE FROM Class; DELETE FROM RptData");
+        raw::exec(db,
+                  "INSERT INTO Class (Teacher, Subject, Period, Comments) VALUES ('Ms. Example', 'Science', "
+                  "'2nd period', 'October 2027')");
+        sqlite3_stmt* cell = raw::prepare(db, "INSERT INTO RptData (LessonDate, Title) VALUES (?1, ?2)");
         for (int i = 0; i < cells; ++i) {
             const QDate d = first.addDays(i);
             QByteArray title;
             if (read(d)) {
                 const QByteArray date = d.toString(Qt::ISODate).toLatin1();
-                sqlite3_bind_text(plan_, 1, date.constData(), int(date.size()), SQLITE_STATIC);
-                if (sqlite3_step(plan_) == SQLITE_ROW)
-                    title = reinterpret_cast<const char*>(sqlite3_column_text(plan_, 2));
-                sqlite3_reset(plan_);
+                raw::bind(sqlite3_bind_text, plan_, 1, date.constData(), int(date.size()), SQLITE_STATIC);
+                if (raw::step(plan_)) title = reinterpret_cast<const char*>(sqlite3_column_text(plan_, 2));
+                raw::reset(plan_);
             }
             const QByteArray caption = QByteArray::number(d.day());
-            sqlite3_bind_text(cell, 1, caption.constData(), int(caption.size()), SQLITE_STATIC);
-            sqlite3_bind_text(cell, 2, title.constData(), int(title.size()), SQLITE_STATIC);
-            sqlite3_step(cell);
-            sqlite3_reset(cell);
+            raw::bind(sqlite3_bind_text, cell, 1, caption.constData(), int(caption.size()), SQLITE_STATIC);
+            raw::bind(sqlite3_bind_text, cell, 2, title.constData(), int(title.size()), SQLITE_STATIC);
+            raw::step(cell);
+            raw::reset(cell);
         }
-        sqlite3_finalize(cell);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        raw::finalize(cell);
+        raw::exec(db, "COMMIT");
+        raw::close(db);
     }
 
 private:
     sqlite3* course_;
-    QByteArray scratch_;
+    QString scratch_;
     sqlite3_stmt* plan_ = nullptr;
 };
 
