@@ -6,13 +6,13 @@
 #include "large_course_window.h"
 #include "ratio_reporter.h"
 #include "raw_class.h"
+#include "raw_sqlite.h"
 #include "runtime/com/control.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -68,20 +68,18 @@ QByteArray isoDate(const QDate& d) {
 
 // Raw: the plans of the dates, each read by its date with every column, as the layer reads a day's plan.
 void readPlans(sqlite3* db, const QList<QDate>& days) {
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db,
-                       "SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, "
-                       "Objective2, Objective3, Objective4, Objective5 FROM LessonPlans WHERE LPDate = ?1",
-                       -1, &s, nullptr);
+    sqlite3_stmt* s =
+        raw::prepare(db, "SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, "
+                         "Objective2, Objective3, Objective4, Objective5 FROM LessonPlans WHERE LPDate = ?1");
     for (const QDate& d : days) {
         const QByteArray date = isoDate(d);
-        sqlite3_bind_text(s, 1, date.constData(), int(date.size()), SQLITE_STATIC);
-        while (sqlite3_step(s) == SQLITE_ROW)
+        raw::bind(sqlite3_bind_text, s, 1, date.constData(), int(date.size()), SQLITE_STATIC);
+        while (raw::step(s))
             for (int c = 0; c < sqlite3_column_count(s); ++c)
                 benchmark::DoNotOptimize(sqlite3_column_text(s, c));
-        sqlite3_reset(s);
+        raw::reset(s);
     }
-    sqlite3_finalize(s);
+    raw::finalize(s);
 }
 
 void NextDayRaw(benchmark::State& state) {
@@ -93,7 +91,7 @@ void NextDayRaw(benchmark::State& state) {
         if (day > lastDay) day = LargeCourseWindow::firstDay;
         if (!rawReadDay(db, isoDate(day))) state.SkipWithError("no plan");
     }
-    sqlite3_close(db);
+    raw::close(db);
 }
 
 void WeekCellClickRaw(benchmark::State& state) {
@@ -108,7 +106,7 @@ void WeekCellClickRaw(benchmark::State& state) {
         readPlans(db, {week[cell]}); // the clicked day's plan
         readPlans(db, week);         // the cells'
     }
-    sqlite3_close(db);
+    raw::close(db);
 }
 
 void MonthCellsRaw(benchmark::State& state) {
@@ -117,7 +115,7 @@ void MonthCellsRaw(benchmark::State& state) {
     QList<QDate> month;
     for (int k = 0; k < fullMonth.daysInMonth(); ++k) month << fullMonth.addDays(k);
     for (auto _ : state) readPlans(db, month);
-    sqlite3_close(db);
+    raw::close(db);
 }
 
 BENCHMARK(NextDay)->Unit(benchmark::kMillisecond);

@@ -3,13 +3,13 @@
 // close, as the programs do for every look-up), and 1,000 inserts in one transaction through a
 // table-type recordset on a link. Prints the ratio layer / raw of each pair; the goal is 1.5 or less.
 #include "planner_bench.h"
+#include "raw_sqlite.h"
 #include "runtime/dao/engine.h"
 #include "runtime/value/date.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -45,19 +45,18 @@ void PointQueryLayer(benchmark::State& state) {
 void PointQueryRaw(benchmark::State& state) {
     const LargeCourse& course = linkedLargeCourse();
     sqlite3* db = course.rawConnection(course.classFile);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v3(
+    sqlite3_stmt* s = raw::prepare(
         db,
         "SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, Objective2, "
         "Objective3, Objective4, Objective5 FROM LessonPlans WHERE LPDate = ?1 ORDER BY LessonPlanID",
-        -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+        SQLITE_PREPARE_PERSISTENT);
     int i = 0;
     for (auto _ : state) {
         const QDate d = rt::dateFromDays(dayNumber(i++));
         char day[16];
         std::snprintf(day, sizeof day, "%04d-%02d-%02d", d.year(), d.month(), d.day());
-        sqlite3_bind_text(s, 1, day, 10, SQLITE_TRANSIENT);
-        if (sqlite3_step(s) == SQLITE_ROW) {
+        raw::bind(sqlite3_bind_text, s, 1, day, 10, SQLITE_TRANSIENT);
+        if (raw::step(s)) {
             benchmark::DoNotOptimize(sqlite3_column_int(s, 5) != 0);
             benchmark::DoNotOptimize(QDate::fromString(
                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(s, 2))), Qt::ISODate));
@@ -66,14 +65,14 @@ void PointQueryRaw(benchmark::State& state) {
                 benchmark::DoNotOptimize(QString::fromUtf8(
                     reinterpret_cast<const char*>(sqlite3_column_text(s, c)), sqlite3_column_bytes(s, c)));
             benchmark::DoNotOptimize(sqlite3_column_int(s, 1));
-            while (sqlite3_step(s) == SQLITE_ROW) {
+            while (raw::step(s)) {
             }
         }
-        sqlite3_reset(s);
-        sqlite3_clear_bindings(s);
+        raw::reset(s);
+        raw::check(s, sqlite3_clear_bindings(s));
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    raw::finalize(s);
+    raw::close(db);
 }
 
 void InsertsLayer(benchmark::State& state) {
@@ -105,35 +104,35 @@ void InsertsLayer(benchmark::State& state) {
 void InsertsRaw(benchmark::State& state) {
     const LargeCourse& course = linkedLargeCourse();
     sqlite3* db = course.rawConnection(course.classFile);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v3(
+    sqlite3_stmt* s = raw::prepare(
         db,
         "INSERT INTO LessonResources (ResourceID, TypeID, LessonPlanID, Title, Duration, SortOrder, "
         "Descript, Header) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
-        -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+        SQLITE_PREPARE_PERSISTENT);
     for (auto _ : state) {
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        raw::exec(db, "BEGIN");
         for (int i = 0; i < 1000; ++i) {
             const QString title = QStringLiteral("Cup in a Tub"),
                           descript = QStringLiteral("Push a cup into water.");
-            sqlite3_bind_int(s, 1, i + 1);
-            sqlite3_bind_int(s, 2, 2);
-            sqlite3_bind_int(s, 3, i % LargeCourse::SchoolDays + 1);
-            sqlite3_bind_text16(s, 4, title.utf16(), int(title.size() * 2), SQLITE_TRANSIENT);
-            sqlite3_bind_int(s, 5, 15);
-            sqlite3_bind_int(s, 6, i % 30);
-            sqlite3_bind_text16(s, 7, descript.utf16(), int(descript.size() * 2), SQLITE_TRANSIENT);
-            sqlite3_bind_int(s, 8, 0);
-            sqlite3_step(s);
-            sqlite3_reset(s);
+            raw::bind(sqlite3_bind_int, s, 1, i + 1);
+            raw::bind(sqlite3_bind_int, s, 2, 2);
+            raw::bind(sqlite3_bind_int, s, 3, i % LargeCourse::SchoolDays + 1);
+            raw::bind(sqlite3_bind_text16, s, 4, title.utf16(), int(title.size() * 2), SQLITE_TRANSIENT);
+            raw::bind(sqlite3_bind_int, s, 5, 15);
+            raw::bind(sqlite3_bind_int, s, 6, i % 30);
+            raw::bind(sqlite3_bind_text16, s, 7, descript.utf16(), int(descript.size() * 2),
+                      SQLITE_TRANSIENT);
+            raw::bind(sqlite3_bind_int, s, 8, 0);
+            raw::step(s);
+            raw::reset(s);
         }
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        raw::exec(db, "COMMIT");
         state.PauseTiming();
-        sqlite3_exec(db, dropInserted.toUtf8().constData(), nullptr, nullptr, nullptr);
+        raw::exec(db, dropInserted.toUtf8().constData());
         state.ResumeTiming();
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    raw::finalize(s);
+    raw::close(db);
 }
 
 BENCHMARK(PointQueryLayer);

@@ -8,11 +8,11 @@
 #include "planner/core/planner.h"
 #include "planner/data/lesson_plans.h"
 #include "ratio_reporter.h"
+#include "raw_sqlite.h"
 #include "runtime/value/date.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -133,11 +133,11 @@ public:
         exec("CREATE TEMP TABLE keptResources AS SELECT * FROM class.LessonResources");
         sqlite3_stmt* s =
             prepare("SELECT LessonPlanID, LPDate, TreeID FROM class.LessonPlans ORDER BY LPDate");
-        while (sqlite3_step(s) == SQLITE_ROW)
+        while (raw::step(s))
             plans_.push_back({sqlite3_column_int(s, 0),
                               reinterpret_cast<const char*>(sqlite3_column_text(s, 1)),
                               sqlite3_column_int(s, 2) == -666});
-        sqlite3_finalize(s);
+        raw::finalize(s);
         planByDate_ = prepare("SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, "
                               "Objective2, Objective3, Objective4, Objective5 FROM class.LessonPlans WHERE "
                               "LPDate = ?1 ORDER BY LessonPlanID");
@@ -159,20 +159,20 @@ public:
     ~RawLessonCommands() {
         for (sqlite3_stmt* s :
              {planByDate_, resources_, insertPlan_, insertResource_, setDate_, deleteResources_, deletePlan_})
-            sqlite3_finalize(s);
-        sqlite3_close(db_);
+            raw::finalize(s);
+        raw::close(db_);
     }
 
     // The first day's plan and its resources read whole.
     void copy() {
-        sqlite3_bind_text(planByDate_, 1, first().date.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_step(planByDate_);
+        raw::bind(sqlite3_bind_text, planByDate_, 1, first().date.c_str(), -1, SQLITE_TRANSIENT);
+        raw::step(planByDate_);
         for (int c = 0; c < sqlite3_column_count(planByDate_); ++c)
             benchmark::DoNotOptimize(sqlite3_column_text(planByDate_, c));
-        sqlite3_reset(planByDate_);
+        raw::reset(planByDate_);
         clipboard_.clear();
-        sqlite3_bind_int(resources_, 1, first().id);
-        while (sqlite3_step(resources_) == SQLITE_ROW) {
+        raw::bind(sqlite3_bind_int, resources_, 1, first().id);
+        while (raw::step(resources_)) {
             std::vector<std::string> row;
             for (int c = 0; c < sqlite3_column_count(resources_); ++c) {
                 const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(resources_, c));
@@ -180,21 +180,21 @@ public:
             }
             clipboard_.push_back(std::move(row));
         }
-        sqlite3_reset(resources_);
+        raw::reset(resources_);
     }
 
     // The copied plan and its resources added on `date`, after the given date writes.
     void paste(const std::string& date, const std::vector<std::pair<int, std::string>>& moves = {}) {
         exec("BEGIN");
         writeDates(moves);
-        sqlite3_bind_int(insertPlan_, 1, first().id);
-        sqlite3_bind_text(insertPlan_, 2, date.c_str(), -1, SQLITE_TRANSIENT);
+        raw::bind(sqlite3_bind_int, insertPlan_, 1, first().id);
+        raw::bind(sqlite3_bind_text, insertPlan_, 2, date.c_str(), -1, SQLITE_TRANSIENT);
         step(insertPlan_);
         const int plan = int(sqlite3_last_insert_rowid(db_));
         for (const std::vector<std::string>& r : clipboard_) {
-            sqlite3_bind_int(insertResource_, 1, plan);
+            raw::bind(sqlite3_bind_int, insertResource_, 1, plan);
             for (int c = 0; c < int(r.size()); ++c)
-                sqlite3_bind_text(insertResource_, c + 2, r[size_t(c)].c_str(), -1, SQLITE_STATIC);
+                raw::bind(sqlite3_bind_text, insertResource_, c + 2, r[size_t(c)].c_str(), -1, SQLITE_STATIC);
             step(insertResource_);
         }
         exec("COMMIT");
@@ -204,7 +204,7 @@ public:
     void cut() {
         exec("BEGIN");
         for (sqlite3_stmt* s : {deleteResources_, deletePlan_}) {
-            sqlite3_bind_int(s, 1, first().id);
+            raw::bind(sqlite3_bind_int, s, 1, first().id);
             step(s);
         }
         writeDates(pullMoves());
@@ -250,21 +250,20 @@ private:
 
     void writeDates(const std::vector<std::pair<int, std::string>>& moves) {
         for (const auto& [id, date] : moves) {
-            sqlite3_bind_text(setDate_, 1, date.c_str(), int(date.size()), SQLITE_STATIC);
-            sqlite3_bind_int(setDate_, 2, id);
+            raw::bind(sqlite3_bind_text, setDate_, 1, date.c_str(), int(date.size()), SQLITE_STATIC);
+            raw::bind(sqlite3_bind_int, setDate_, 2, id);
             step(setDate_);
         }
     }
 
-    void exec(const char* sql) { sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
+    void exec(const char* sql) { raw::exec(db_, sql); }
     sqlite3_stmt* prepare(const char* sql) {
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+        sqlite3_stmt* s = raw::prepare(db_, sql, SQLITE_PREPARE_PERSISTENT);
         return s;
     }
     static void step(sqlite3_stmt* s) {
-        sqlite3_step(s);
-        sqlite3_reset(s);
+        raw::step(s);
+        raw::reset(s);
     }
 
     sqlite3* db_;

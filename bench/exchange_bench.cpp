@@ -4,6 +4,7 @@
 // pair; the goal is 50 ms or less for each direction through the layer.
 #include "objectives_editor/exchange/local_objectives.h"
 #include "ratio_reporter.h"
+#include "raw_sqlite.h"
 #include "runtime/dao/engine.h"
 #include "runtime/event_loop.h"
 #include "runtime/testing/recording_cursor.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -27,31 +27,25 @@ struct ExchangeFiles {
         QFile::copy(QStringLiteral(LK_COURSE_DIR "/SAMPLE1/SAMPLE1.mdb"), course);
         QFile::setPermissions(course, QFile::ReadOwner | QFile::WriteOwner);
         sqlite3* db = raw();
-        sqlite3_exec(db, "BEGIN; DELETE FROM LessonTree", nullptr, nullptr, nullptr);
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v2(
-            db,
-            "INSERT INTO LessonTree (TreeID, ParentID, SortOrder, ItemNumber, Title, Objective5, "
-            "HasChildren) VALUES (?1, 0, ?1, '1', 'Lesson', ?2, 0)",
-            -1, &s, nullptr);
+        raw::exec(db, "BEGIN; DELETE FROM LessonTree");
+        sqlite3_stmt* s = raw::prepare(
+            db, "INSERT INTO LessonTree (TreeID, ParentID, SortOrder, ItemNumber, Title, Objective5, "
+                "HasChildren) VALUES (?1, 0, ?1, '1', 'Lesson', ?2, 0)");
         for (int id = 1; id <= lessonCount; ++id) {
             const QByteArray objective =
                 (QByteArray::number(id) + " Caf\xC3\xA9: watch the steam rise. ").repeated(8).left(200);
-            sqlite3_bind_int(s, 1, id);
-            sqlite3_bind_text(s, 2, objective.constData(), int(objective.size()), SQLITE_TRANSIENT);
-            sqlite3_step(s);
-            sqlite3_reset(s);
+            raw::bind(sqlite3_bind_int, s, 1, id);
+            raw::bind(sqlite3_bind_text, s, 2, objective.constData(), int(objective.size()),
+                      SQLITE_TRANSIENT);
+            raw::step(s);
+            raw::reset(s);
         }
-        sqlite3_finalize(s);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        raw::finalize(s);
+        raw::exec(db, "COMMIT");
+        raw::close(db);
     }
 
-    sqlite3* raw() const {
-        sqlite3* db = nullptr;
-        sqlite3_open(QFile::encodeName(course).constData(), &db);
-        return db;
-    }
+    sqlite3* raw() const { return raw::open(course); }
 
     QTemporaryDir dir;
     QString course, file;
@@ -77,29 +71,29 @@ void ExportLayer(benchmark::State& state) {
 
 void ExportRaw(benchmark::State& state) {
     sqlite3* db = files().raw();
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v3(db,
-                       "SELECT TreeID, Objective5 FROM LessonTree WHERE COALESCE(HasChildren, 0) = 0 "
-                       "ORDER BY TreeID",
-                       -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    sqlite3_stmt* s =
+        raw::prepare(db,
+                     "SELECT TreeID, Objective5 FROM LessonTree WHERE COALESCE(HasChildren, 0) = 0 "
+                     "ORDER BY TreeID",
+                     SQLITE_PREPARE_PERSISTENT);
     for (auto _ : state) {
         QByteArray out("bwIF\xFFWW01\xFF"
                        "0110\xFF");
         QByteArray rows;
         int count = 0;
-        while (sqlite3_step(s) == SQLITE_ROW) {
+        while (raw::step(s)) {
             const QString objective = QString::fromUtf8(
                 reinterpret_cast<const char*>(sqlite3_column_text(s, 1)), sqlite3_column_bytes(s, 1));
             rows += QByteArray::number(sqlite3_column_int(s, 0)) + '\xFF' + objective.toLatin1() + '\xFF';
             ++count;
         }
-        sqlite3_reset(s);
+        raw::reset(s);
         QFile f(files().file);
         f.open(QIODevice::WriteOnly);
         f.write(out + QByteArray::number(count) + '\xFF' + rows);
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    raw::finalize(s);
+    raw::close(db);
 }
 
 // The file both imports read, written by the layer's export: the benchmarks run in any order.
@@ -123,9 +117,8 @@ void ImportLayer(benchmark::State& state) {
 void ImportRaw(benchmark::State& state) {
     exportFile(open());
     sqlite3* db = files().raw();
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v3(db, "UPDATE LessonTree SET Objective5 = ?2 WHERE TreeID = ?1", -1,
-                       SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    sqlite3_stmt* s = raw::prepare(db, "UPDATE LessonTree SET Objective5 = ?2 WHERE TreeID = ?1",
+                                   SQLITE_PREPARE_PERSISTENT);
     for (auto _ : state) {
         QFile f(files().file);
         if (!f.open(QIODevice::ReadOnly)) {
@@ -133,18 +126,19 @@ void ImportRaw(benchmark::State& state) {
             break;
         }
         const QList<QByteArray> fields = f.readAll().split('\xFF');
-        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        raw::exec(db, "BEGIN");
         for (qsizetype i = 4; i + 1 < fields.size(); i += 2) {
             const QString objective = QString::fromLatin1(fields[i + 1]);
-            sqlite3_bind_int(s, 1, fields[i].toInt());
-            sqlite3_bind_text16(s, 2, objective.utf16(), int(objective.size() * 2), SQLITE_TRANSIENT);
-            sqlite3_step(s);
-            sqlite3_reset(s);
+            raw::bind(sqlite3_bind_int, s, 1, fields[i].toInt());
+            raw::bind(sqlite3_bind_text16, s, 2, objective.utf16(), int(objective.size() * 2),
+                      SQLITE_TRANSIENT);
+            raw::step(s);
+            raw::reset(s);
         }
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        raw::exec(db, "COMMIT");
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    raw::finalize(s);
+    raw::close(db);
 }
 
 BENCHMARK(ExportLayer)->Unit(benchmark::kMillisecond);

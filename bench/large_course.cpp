@@ -1,4 +1,5 @@
 #include "large_course.h"
+#include "raw_sqlite.h"
 
 #include "runtime/dao/engine.h"
 #include "tools/install_course/install_course.h"
@@ -70,13 +71,11 @@ void LargeCourse::link(const QString& file) const {
 }
 
 sqlite3* LargeCourse::rawConnection(const QString& file) const {
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(database).constData(), &db);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "ATTACH ?1 AS class", -1, &s, nullptr);
+    sqlite3* db = raw::open(database);
+    sqlite3_stmt* s = raw::prepare(db, "ATTACH ?1 AS class");
     const QByteArray path = QFile::encodeName(file);
-    sqlite3_bind_text(s, 1, path.constData(), -1, SQLITE_TRANSIENT);
-    sqlite3_step(s);
-    sqlite3_finalize(s);
+    raw::bind(sqlite3_bind_text, s, 1, path.constData(), -1, SQLITE_TRANSIENT);
+    raw::step(s);
+    raw::finalize(s);
     return db;
 }

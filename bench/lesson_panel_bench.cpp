@@ -9,6 +9,7 @@
 #include "planner/data/lesson_resources.h"
 #include "planner/data/library_trees.h"
 #include "ratio_reporter.h"
+#include "raw_sqlite.h"
 #include "runtime/outside/tree/outside_tree.h"
 #include "runtime/outside/tree/tree_ids.h"
 
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 namespace {
 
@@ -177,75 +177,74 @@ public:
     ~RawStatements() {
         for (sqlite3_stmt* s : {lessonGrid_, browserGrid_, lessonTime_, resource_, nextSort_, insert_,
                                 swapRows_, setSort_, hasResources_, chapterResource_})
-            sqlite3_finalize(s);
-        sqlite3_close(db_);
+            raw::finalize(s);
+        raw::close(db_);
     }
 
     void add(qint32 resourceID) {
-        sqlite3_bind_int(resource_, 1, resourceID);
-        sqlite3_step(resource_);
-        sqlite3_step(nextSort_);
-        sqlite3_bind_int(insert_, 1, resourceID);
+        raw::bind(sqlite3_bind_int, resource_, 1, resourceID);
+        raw::step(resource_);
+        raw::step(nextSort_);
+        raw::bind(sqlite3_bind_int, insert_, 1, resourceID);
         for (int column = 1; column <= 3; ++column) // TypeID, Title, Duration
-            sqlite3_bind_value(insert_, column + 1, sqlite3_column_value(resource_, column));
-        sqlite3_bind_value(insert_, 5, sqlite3_column_value(nextSort_, 0));
-        sqlite3_bind_value(insert_, 6, sqlite3_column_value(resource_, 4));
-        sqlite3_bind_value(insert_, 7, sqlite3_column_value(resource_, 5));
-        sqlite3_step(insert_);
-        for (sqlite3_stmt* s : {resource_, nextSort_, insert_}) sqlite3_reset(s);
+            raw::bind(sqlite3_bind_value, insert_, column + 1, sqlite3_column_value(resource_, column));
+        raw::bind(sqlite3_bind_value, insert_, 5, sqlite3_column_value(nextSort_, 0));
+        raw::bind(sqlite3_bind_value, insert_, 6, sqlite3_column_value(resource_, 4));
+        raw::bind(sqlite3_bind_value, insert_, 7, sqlite3_column_value(resource_, 5));
+        raw::step(insert_);
+        for (sqlite3_stmt* s : {resource_, nextSort_, insert_}) raw::reset(s);
         reload();
     }
 
     void swap(qint32 a, qint32 b) {
-        sqlite3_bind_int(swapRows_, 1, a);
-        sqlite3_bind_int(swapRows_, 2, b);
-        sqlite3_step(swapRows_);
+        raw::bind(sqlite3_bind_int, swapRows_, 1, a);
+        raw::bind(sqlite3_bind_int, swapRows_, 2, b);
+        raw::step(swapRows_);
         const int firstItem = sqlite3_column_int(swapRows_, 0), firstSort = sqlite3_column_int(swapRows_, 1);
-        sqlite3_step(swapRows_);
+        raw::step(swapRows_);
         const int secondItem = sqlite3_column_int(swapRows_, 0),
                   secondSort = sqlite3_column_int(swapRows_, 1);
-        sqlite3_reset(swapRows_);
+        raw::reset(swapRows_);
         for (const auto& [item, sort] :
              {std::pair{firstItem, secondSort}, std::pair{secondItem, firstSort}}) {
-            sqlite3_bind_int(setSort_, 1, sort);
-            sqlite3_bind_int(setSort_, 2, item);
-            sqlite3_step(setSort_);
-            sqlite3_reset(setSort_);
+            raw::bind(sqlite3_bind_int, setSort_, 1, sort);
+            raw::bind(sqlite3_bind_int, setSort_, 2, item);
+            raw::step(setSort_);
+            raw::reset(setSort_);
         }
         reload();
     }
 
     // The node's first resource and whether it has a document.
     void select(qint32 node) {
-        sqlite3_bind_int(hasResources_, 1, node);
-        sqlite3_step(hasResources_);
+        raw::bind(sqlite3_bind_int, hasResources_, 1, node);
+        raw::step(hasResources_);
         benchmark::DoNotOptimize(sqlite3_column_int(hasResources_, 0));
         benchmark::DoNotOptimize(sqlite3_column_int(hasResources_, 1));
-        sqlite3_reset(hasResources_);
+        raw::reset(hasResources_);
     }
 
     void drop(qint32 node) {
-        sqlite3_bind_int(chapterResource_, 1, node);
-        sqlite3_step(chapterResource_);
+        raw::bind(sqlite3_bind_int, chapterResource_, 1, node);
+        raw::step(chapterResource_);
         const qint32 resourceID = sqlite3_column_int(chapterResource_, 0);
-        sqlite3_reset(chapterResource_);
+        raw::reset(chapterResource_);
         add(resourceID);
     }
 
 private:
     sqlite3_stmt* prepare(const QByteArray& sql) {
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v3(db_, sql.constData(), -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+        sqlite3_stmt* s = raw::prepare(db_, sql.constData(), SQLITE_PREPARE_PERSISTENT);
         return s;
     }
 
     // Both grids' rows and the total, every column read.
     void reload() {
         for (sqlite3_stmt* s : {lessonGrid_, browserGrid_, lessonTime_}) {
-            while (sqlite3_step(s) == SQLITE_ROW)
+            while (raw::step(s))
                 for (int c = 0; c < sqlite3_column_count(s); ++c)
                     benchmark::DoNotOptimize(sqlite3_column_text(s, c));
-            sqlite3_reset(s);
+            raw::reset(s);
         }
     }
 

@@ -3,9 +3,8 @@
 // course's school year of plans. Prints the ratio procedure / raw of each pair; the goal is 1.5 or less.
 #include "planner/data/lesson_plans.h"
 #include "planner_bench.h"
+#include "raw_sqlite.h"
 #include "runtime/value/date.h"
-
-#include <sqlite3.h>
 
 namespace {
 
@@ -30,8 +29,7 @@ QString text(sqlite3_stmt* s, int column) {
 }
 
 sqlite3_stmt* prepare(sqlite3* db, const char* sql) {
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    sqlite3_stmt* s = raw::prepare(db, sql, SQLITE_PREPARE_PERSISTENT);
     return s;
 }
 
@@ -54,8 +52,8 @@ void LoadPlanRaw(benchmark::State& state) {
     LessonPlanRecord rec;
     for (auto _ : state) {
         const QByteArray day = storedDate(days[i++ % days.size()]);
-        sqlite3_bind_text(s, 1, day.constData(), int(day.size()), SQLITE_TRANSIENT);
-        const bool found = sqlite3_step(s) == SQLITE_ROW;
+        raw::bind(sqlite3_bind_text, s, 1, day.constData(), int(day.size()), SQLITE_TRANSIENT);
+        const bool found = raw::step(s);
         if (found) {
             rec.blocked = sqlite3_column_int(s, 5) != 0;
             rec.LPDate = rt::daysFromDate(QDate::fromString(text(s, 2), Qt::ISODate));
@@ -70,10 +68,10 @@ void LoadPlanRaw(benchmark::State& state) {
             rec.ItemNumber = text(s, 4);
         }
         benchmark::DoNotOptimize(found);
-        sqlite3_reset(s);
+        raw::reset(s);
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    raw::finalize(s);
+    raw::close(db);
 }
 
 void IsScheduledProcedure(benchmark::State& state) {
@@ -95,15 +93,15 @@ void IsScheduledRaw(benchmark::State& state) {
     bool scheduled = false, blocked = false;
     for (auto _ : state) {
         const QByteArray day = storedDate(days[i++ % days.size()]);
-        sqlite3_bind_text(s, 1, day.constData(), int(day.size()), SQLITE_TRANSIENT);
-        scheduled = sqlite3_step(s) == SQLITE_ROW;
+        raw::bind(sqlite3_bind_text, s, 1, day.constData(), int(day.size()), SQLITE_TRANSIENT);
+        scheduled = raw::step(s);
         blocked = scheduled && sqlite3_column_int(s, 0) != 0;
         benchmark::DoNotOptimize(scheduled);
         benchmark::DoNotOptimize(blocked);
-        sqlite3_reset(s);
+        raw::reset(s);
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    raw::finalize(s);
+    raw::close(db);
 }
 
 BENCHMARK(LoadPlanProcedure);

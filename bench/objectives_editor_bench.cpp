@@ -8,6 +8,7 @@
 #include "objectives_editor/editor_window.h"
 #include "objectives_editor/lesson_objectives.h"
 #include "ratio_reporter.h"
+#include "raw_sqlite.h"
 #include "runtime/com/class_factory.h"
 #include "runtime/com/component_registry.h"
 #include "runtime/com/control.h"
@@ -29,7 +30,6 @@
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <sqlite3.h>
 
 namespace {
 
@@ -136,19 +136,17 @@ void SaveObjectiveAlone(benchmark::State& state) {
 
 void RawUpdate(benchmark::State& state) {
     EditorOnLargeCourse course;
-    sqlite3* db = nullptr;
-    sqlite3_open(course.course.database.toUtf8().constData(), &db);
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db, "UPDATE LessonTree SET Objective5 = ?1 WHERE TreeID = 1001", -1, &s, nullptr);
+    sqlite3* db = raw::open(course.course.database);
+    sqlite3_stmt* s = raw::prepare(db, "UPDATE LessonTree SET Objective5 = ?1 WHERE TreeID = 1001");
     int n = 0;
     for (auto _ : state) {
         const QByteArray text = QStringLiteral("Local %1").arg(++n).toUtf8();
-        sqlite3_bind_text(s, 1, text.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_step(s);
-        sqlite3_reset(s);
+        raw::bind(sqlite3_bind_text, s, 1, text.constData(), -1, SQLITE_TRANSIENT);
+        raw::step(s);
+        raw::reset(s);
     }
-    sqlite3_finalize(s);
-    sqlite3_close(db);
+    raw::finalize(s);
+    raw::close(db);
 }
 
 BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond);

@@ -6,11 +6,10 @@
 #include "planner/data/lesson_plans.h"
 #include "planner_bench.h"
 #include "raw_class.h"
+#include "raw_sqlite.h"
 #include "runtime/command_line.h"
 #include "runtime/testing/platform_doubles.h"
 #include "runtime/value/date.h"
-
-#include <sqlite3.h>
 
 namespace {
 
@@ -89,15 +88,12 @@ void OpenClassRaw(benchmark::State& state) {
     Planner planner;
     for (auto _ : state) {
         sqlite3* db = rawAttach(planner.course);
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v2(
-            db,
-            "SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, Objective2, "
-            "Objective3, Objective4, Objective5 FROM LessonPlans WHERE LPDate = '2027-08-30' "
-            "ORDER BY LessonPlanID",
-            -1, &s, nullptr);
-        const int plan = sqlite3_step(s) == SQLITE_ROW ? sqlite3_column_int(s, 0) : 0;
-        sqlite3_finalize(s);
+        sqlite3_stmt* s = raw::prepare(
+            db, "SELECT LessonPlanID, TreeID, LPDate, Title, ItemNumber, blocked, Objective1, Objective2, "
+                "Objective3, Objective4, Objective5 FROM LessonPlans WHERE LPDate = '2027-08-30' "
+                "ORDER BY LessonPlanID");
+        const int plan = raw::step(s) ? sqlite3_column_int(s, 0) : 0;
+        raw::finalize(s);
         readRows(db,
                  "SELECT Title, ResourceID, Duration, Header, SortOrder, Descript, LessonItemID FROM "
                  "LessonResources WHERE LessonPlanID = ?1 ORDER BY SortOrder",

@@ -81,20 +81,6 @@ public:
                     b > 0 ? text(b).c_str() : "-", ratioText, goalText, holds ? "yes" : "NO");
     }
 
-    // A row of our share of a job whose rest is the toolkit's own work: the median of `name` less that of
-    // `floor` (the toolkit alone on the same input) against the goal, the floor as the baseline and the
-    // ratio of the whole to it.
-    void share(const std::string& label, const std::string& size, const std::string& name,
-               const std::string& floor, Goal goal) const {
-        const double t = seconds(name).cpu, f = seconds(floor).cpu;
-        if (t <= 0 || f <= 0) return;
-        char ratioText[16], goalText[32];
-        std::snprintf(ratioText, sizeof ratioText, "%.2f", t / f);
-        std::snprintf(goalText, sizeof goalText, "<= %g ms", goal.limit);
-        std::printf("@row|%s|%s|%s|%s|%s|%s|%s\n", label.c_str(), size.c_str(), text(t - f).c_str(),
-                    text(f).c_str(), ratioText, goalText, (t - f) * 1e3 <= goal.limit ? "yes" : "NO");
-    }
-
 private:
     static std::string text(double s) {
         char text[32];

@@ -6,12 +6,12 @@
 #include "large_course_window.h"
 #include "planner/window/plan_x_scheduling.h"
 #include "ratio_reporter.h"
+#include "raw_sqlite.h"
 
 #include <QApplication>
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <functional>
-#include <sqlite3.h>
 
 namespace {
 
@@ -96,46 +96,46 @@ public:
                             "SortOrder, Descript, Header) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     }
     ~RawSchedule() {
-        for (sqlite3_stmt* s : {lesson_, plan_, core_, resource_}) sqlite3_finalize(s);
+        for (sqlite3_stmt* s : {lesson_, plan_, core_, resource_}) raw::finalize(s);
     }
 
     // Lessons 1001-1180 onto `days`, after the year's plans from the first of them moved on by
     // `shift` calendar days, all in one transaction.
     void write(const QList<QByteArray>& days, int shift) {
-        sqlite3_exec(db_, "BEGIN", nullptr, nullptr, nullptr);
+        raw::exec(db_, "BEGIN");
         if (shift) {
             const QByteArray move = "UPDATE LessonPlans SET LPDate = date(LPDate, '+" +
                                     QByteArray::number(shift) + " days') WHERE LPDate >= '" + days.first() +
                                     "' AND TreeID <> " + QByteArray::number(specialDay);
-            sqlite3_exec(db_, move.constData(), nullptr, nullptr, nullptr);
+            raw::exec(db_, move.constData());
         }
         for (int i = 0; i < lessons; ++i) {
-            sqlite3_bind_int(lesson_, 1, firstLesson + i);
-            sqlite3_step(lesson_);
-            sqlite3_bind_value(plan_, 1, sqlite3_column_value(lesson_, 0));
-            sqlite3_bind_text(plan_, 2, days[i].constData(), int(days[i].size()), SQLITE_STATIC);
-            for (int c = 1; c < 8; ++c) sqlite3_bind_value(plan_, c + 2, sqlite3_column_value(lesson_, c));
-            sqlite3_step(plan_);
-            sqlite3_reset(plan_);
-            sqlite3_reset(lesson_);
+            raw::bind(sqlite3_bind_int, lesson_, 1, firstLesson + i);
+            raw::step(lesson_);
+            raw::bind(sqlite3_bind_value, plan_, 1, sqlite3_column_value(lesson_, 0));
+            raw::bind(sqlite3_bind_text, plan_, 2, days[i].constData(), int(days[i].size()), SQLITE_STATIC);
+            for (int c = 1; c < 8; ++c)
+                raw::bind(sqlite3_bind_value, plan_, c + 2, sqlite3_column_value(lesson_, c));
+            raw::step(plan_);
+            raw::reset(plan_);
+            raw::reset(lesson_);
             const sqlite3_int64 id = sqlite3_last_insert_rowid(db_);
-            sqlite3_bind_int(core_, 1, firstLesson + i);
-            while (sqlite3_step(core_) == SQLITE_ROW) {
-                sqlite3_bind_int64(resource_, 1, id);
+            raw::bind(sqlite3_bind_int, core_, 1, firstLesson + i);
+            while (raw::step(core_)) {
+                raw::bind(sqlite3_bind_int64, resource_, 1, id);
                 for (int c = 0; c < 7; ++c)
-                    sqlite3_bind_value(resource_, c + 2, sqlite3_column_value(core_, c));
-                sqlite3_step(resource_);
-                sqlite3_reset(resource_);
+                    raw::bind(sqlite3_bind_value, resource_, c + 2, sqlite3_column_value(core_, c));
+                raw::step(resource_);
+                raw::reset(resource_);
             }
-            sqlite3_reset(core_);
+            raw::reset(core_);
         }
-        sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+        raw::exec(db_, "COMMIT");
     }
 
 private:
     sqlite3_stmt* prepare(const char* sql) {
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+        sqlite3_stmt* s = raw::prepare(db_, sql, SQLITE_PREPARE_PERSISTENT);
         return s;
     }
 
@@ -164,15 +164,14 @@ void ScheduleRaw(benchmark::State& state, Onto onto) {
         sqlite3* db = course.rawConnection(file);
         QList<QByteArray> specialDays;
         if (onto == FreeDays) {
-            freeTheDays([db](const char* sql) { sqlite3_exec(db, sql, nullptr, nullptr, nullptr); });
+            freeTheDays([db](const char* sql) { raw::exec(db, sql); });
         } else {
             sqlite3_stmt* s = nullptr;
             const QByteArray special =
                 "SELECT LPDate FROM LessonPlans WHERE TreeID = " + QByteArray::number(specialDay);
-            sqlite3_prepare_v2(db, special.constData(), -1, &s, nullptr);
-            while (sqlite3_step(s) == SQLITE_ROW)
-                specialDays << reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-            sqlite3_finalize(s);
+            s = raw::prepare(db, special.constData());
+            while (raw::step(s)) specialDays << reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            raw::finalize(s);
         }
         const QList<QByteArray> days = lessonDays(specialDays);
         state.ResumeTiming();
@@ -182,7 +181,7 @@ void ScheduleRaw(benchmark::State& state, Onto onto) {
             raw.write(days, onto == Insert ? lessons / 5 * 7 : 0);
         }
         state.PauseTiming();
-        sqlite3_close(db);
+        raw::close(db);
         state.ResumeTiming();
     }
 }

@@ -5,10 +5,10 @@
 // for a push or a pull, 16 ms for a span deletion.
 #include "planner/core/lesson_shifting.h"
 #include "planner_bench.h"
+#include "raw_sqlite.h"
 #include "runtime/testing/platform_doubles.h"
 #include "runtime/value/date.h"
 
-#include <sqlite3.h>
 #include <utility>
 #include <vector>
 
@@ -23,7 +23,7 @@ qint32 first() {
 }
 
 // The raw connection to the shared course's class, opened once.
-sqlite3* raw() {
+sqlite3* classDb() {
     static sqlite3* db = [] {
         const LargeCourse& course = linkedLargeCourse();
         return course.rawConnection(course.classFile);
@@ -32,19 +32,18 @@ sqlite3* raw() {
 }
 
 void exec(const char* sql) {
-    sqlite3_exec(raw(), sql, nullptr, nullptr, nullptr);
+    raw::exec(classDb(), sql);
 }
 
 // Each plan's date, by LessonPlanID.
 std::vector<std::pair<int, std::string>> planDates() {
     std::vector<std::pair<int, std::string>> dates;
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(raw(), "SELECT LessonPlanID, LPDate FROM class.LessonPlans ORDER BY LessonPlanID", -1,
-                       &s, nullptr);
-    while (sqlite3_step(s) == SQLITE_ROW)
+    sqlite3_stmt* s =
+        raw::prepare(classDb(), "SELECT LessonPlanID, LPDate FROM class.LessonPlans ORDER BY LessonPlanID");
+    while (raw::step(s))
         dates.emplace_back(sqlite3_column_int(s, 0),
                            reinterpret_cast<const char*>(sqlite3_column_text(s, 1)));
-    sqlite3_finalize(s);
+    raw::finalize(s);
     return dates;
 }
 
@@ -59,18 +58,17 @@ std::vector<std::pair<int, std::string>> moves(const std::vector<std::pair<int, 
 
 // The same date writes, one prepared UPDATE a plan, in one transaction.
 void writeDates(const std::vector<std::pair<int, std::string>>& writes) {
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(raw(), "UPDATE class.LessonPlans SET LPDate = ?1 WHERE LessonPlanID = ?2", -1, &s,
-                       nullptr);
+    sqlite3_stmt* s =
+        raw::prepare(classDb(), "UPDATE class.LessonPlans SET LPDate = ?1 WHERE LessonPlanID = ?2");
     exec("BEGIN");
     for (const auto& [id, date] : writes) {
-        sqlite3_bind_text(s, 1, date.c_str(), int(date.size()), SQLITE_STATIC);
-        sqlite3_bind_int(s, 2, id);
-        sqlite3_step(s);
-        sqlite3_reset(s);
+        raw::bind(sqlite3_bind_text, s, 1, date.c_str(), int(date.size()), SQLITE_STATIC);
+        raw::bind(sqlite3_bind_int, s, 2, id);
+        raw::step(s);
+        raw::reset(s);
     }
     exec("COMMIT");
-    sqlite3_finalize(s);
+    raw::finalize(s);
 }
 
 void PushForward(benchmark::State& state) {
@@ -155,29 +153,27 @@ void DeleteSpan(benchmark::State& state) {
 void DeleteSpanRaw(benchmark::State& state) {
     keepSpan();
     std::vector<int> ids;
-    sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(raw(), "SELECT LessonPlanID FROM keptPlans", -1, &s, nullptr);
-    while (sqlite3_step(s) == SQLITE_ROW) ids.push_back(sqlite3_column_int(s, 0));
-    sqlite3_finalize(s);
+    sqlite3_stmt* s = raw::prepare(classDb(), "SELECT LessonPlanID FROM keptPlans");
+    while (raw::step(s)) ids.push_back(sqlite3_column_int(s, 0));
+    raw::finalize(s);
     sqlite3_stmt *resources = nullptr, *plan = nullptr;
-    sqlite3_prepare_v2(raw(), "DELETE FROM class.LessonResources WHERE LessonPlanID = ?1", -1, &resources,
-                       nullptr);
-    sqlite3_prepare_v2(raw(), "DELETE FROM class.LessonPlans WHERE LessonPlanID = ?1", -1, &plan, nullptr);
+    resources = raw::prepare(classDb(), "DELETE FROM class.LessonResources WHERE LessonPlanID = ?1");
+    plan = raw::prepare(classDb(), "DELETE FROM class.LessonPlans WHERE LessonPlanID = ?1");
     for (auto _ : state) {
         exec("BEGIN");
         for (int id : ids)
             for (sqlite3_stmt* d : {resources, plan}) {
-                sqlite3_bind_int(d, 1, id);
-                sqlite3_step(d);
-                sqlite3_reset(d);
+                raw::bind(sqlite3_bind_int, d, 1, id);
+                raw::step(d);
+                raw::reset(d);
             }
         exec("COMMIT");
         state.PauseTiming();
         restoreSpan();
         state.ResumeTiming();
     }
-    sqlite3_finalize(resources);
-    sqlite3_finalize(plan);
+    raw::finalize(resources);
+    raw::finalize(plan);
 }
 
 BENCHMARK(PushForward)->Unit(benchmark::kMillisecond);

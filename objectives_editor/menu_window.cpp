@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "course_colour.h"
+#include "course_database.h"
 #include "editor_state.h"
 #include "editor_window.h"
 #include "runtime/com/twips.h"
@@ -11,7 +12,6 @@
 #include "runtime/strings.h"
 #include "runtime/ui/fixed_window.h"
 #include "shared/course_settings.h"
-#include "start_up.h"
 #include "untrapped_error.h"
 
 #include <QGridLayout>
@@ -162,4 +162,10 @@ void frmMenu::mnuAbout_Click() {
         frmAbout about(this);
         about.exec();
     });
+}
+
+void ExitApp(Editor& editor) {
+    CloseDatabase();
+    if (frmMenu* menu = frmMenu::instance()) menu->close();
+    editor.endProgram();
 }

@@ -46,3 +46,6 @@ private:
     QLabel *lbl1, *lbl2, *lbl3;
     QAction *mnuEdit, *mnuExport, *mnuImport, *mnuExit, *mnuLocalHelp, *mnuHowTRD, *mnuAbout;
 };
+
+// Closes the course database, unloads the menu window and ends the program.
+void ExitApp(Editor& editor);

@@ -36,12 +36,6 @@ void Main(Editor& editor, rt::SingleInstance& instance) {
     frmMenu::showMenu(editor);
 }
 
-void ExitApp(Editor& editor) {
-    CloseDatabase();
-    if (frmMenu* menu = frmMenu::instance()) menu->close();
-    editor.endProgram();
-}
-
 void ActivateEditorWindow() {
     QWidget* window = QApplication::activeModalWidget();
     if (!window) {

@@ -11,9 +11,6 @@ class SingleInstance;
 // shown, and the program runs while one of its windows is loaded.
 void Main(Editor& editor, rt::SingleInstance& instance);
 
-// Closes the course database, unloads the menu window and ends the program.
-void ExitApp(Editor& editor);
-
 // Brings the editor's window to the front: the one whose caption begins with "Tallyreed", the modal one
 // when one is open.
 void ActivateEditorWindow();

@@ -1,5 +1,5 @@
 // Larkspan KEY: the planner on the installed course KEY.
-#include "planner/core/class_files.h"
+#include "planner/core/start_up.h"
 #include "planner/dialogs/qt_planner_dialogs.h"
 #include "planner/window/plan_x.h"
 #include "runtime/com/component_registry.h"

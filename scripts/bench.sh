@@ -26,8 +26,10 @@ cmake --build build-release -j"$(nproc)" --target "${programs[@]}" >"$log" 2>&1 
 rows=()
 for p in "${programs[@]}"; do
     echo "running $p" >&2
+    # A program that fails (a baseline's SQLite call among them) ends the run with its error.
     out=$(QT_QPA_PLATFORM=offscreen "build-release/bench/$p" --benchmark_repetitions=5 --benchmark_min_time=0.2 \
-        --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "$@" 2>>"$log")
+        --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "$@" 2>>"$log") ||
+        { echo "$p failed:" >&2; tail -5 "$log" >&2; exit 1; }
     printf '%s\n' "$out" >>"$log"
     while IFS= read -r line; do rows+=("${line#@row|}"); done < <(printf '%s\n' "$out" | grep -o '@row|.*' || true)
 done

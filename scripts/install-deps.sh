@@ -8,8 +8,8 @@ packages=(
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     g++-multilib
     # TFLingo.x32: GoogleTest's sources for its 32-bit tests; CUPS (a server of the tests' own, lp and the
-    # raw-copy filter); the desktop association; requests to the login manager
-    googletest cups-daemon cups-client cups-core-drivers xdg-utils dbus-bin
+    # raw-copy filter); the desktop association; requests to the login manager; its message boxes
+    googletest cups-daemon cups-client cups-core-drivers xdg-utils dbus-bin zenity
     # the sample courses' documents are drawn in this font
     fonts-dejavu-core
     # the test on a real display: an X server, a window manager, and a reader of the screen

@@ -2,7 +2,7 @@
 
 #include "planner.h"
 
-// Start-up and the handling of the one open class file.
+// The course of the command line and the handling of the one open class file.
 
 // The whole command line is the key of an installed course; a key that is not installed ends the
 // program after a message.
@@ -19,12 +19,3 @@ void ExitApplication(Planner& planner);
 void LaunchGuidedTour(Planner& planner);
 // The file name of a path, as FileNameFromPath.
 QString StripPath(const QString& path);
-
-// How the program starts: whether another copy runs, and making and showing the main window.
-struct StartUp {
-    std::function<bool()> anotherCopyRunning;
-    std::function<MainWindow*()> createMainWindow;
-};
-
-// The planner's start-up; false when the program is to end (another copy runs, or start-up failed).
-bool Main(Planner& planner, const StartUp& startUp);

@@ -34,7 +34,8 @@ class RichTextBox;
 class PlanX : public QMainWindow, public MainWindow {
     Q_OBJECT
 public:
-    // The window's own controls come from `components` (the component rows of the settings store).
+    // The window's own controls come from `components` (the component rows of the settings store)
+    // (plan_x_frame.cpp).
     PlanX(Planner& planner, rt::ComponentRegistry& components);
 
     // Shell (plan_x_shell.cpp).
@@ -57,8 +58,9 @@ public:
     void ShowDayView() override;
     void ShowWeekView() override;
     void ShowMonthView() override;
-    void ChangeCurrentDate(qint32 date) override;
     void RefreshView() override;
+    // Date navigation and the week and month views' cells (plan_x_navigation.cpp).
+    void ChangeCurrentDate(qint32 date) override;
     void UpdateWeekViewCells(qint32 monday);
     // A Null or empty `d` stands for today.
     void UpdateMonthViewCells(const rt::Value& d);
@@ -91,8 +93,9 @@ public:
     // Set by the tab control's ObjectiveDirty event: typed objectives not yet in the class file.
     bool ObjectivesDirty = false;
 
-    // Lesson panel (plan_x_lesson_panel.cpp, _grid.cpp, _commands.cpp): the plan of the current date
-    // in the lesson grid, the course resources not in it in the browser grid, and the buttons between.
+    // Lesson panel (plan_x_lesson_panel.cpp; its grids' handlers in plan_x_lesson_grid.cpp, its buttons'
+    // in plan_x_lesson_commands.cpp): the plan of the current date in the lesson grid, the course
+    // resources not in it in the browser grid, and the buttons between.
     rt::DataControl datResources, datAdditional;
     rt::BoundGrid *dbgResources, *dbgAdditional;
     // The lesson tab's two pages: the grid with the total and the objectives, and the details pane.
@@ -119,6 +122,7 @@ public:
     void showObjectiveTabs();
     // The panel's input for a day with a plan: the objective tabs and the teacher's own resource.
     void enableLessonInput(bool enabled);
+    // The buttons for the resource `resourceID` of a grid (plan_x_lesson_grid.cpp).
     void EvalRResourceButtons(qint32& resourceID);
 
     // Resource browser (plan_x_browser.cpp): the library trees, the browser grid's page and the lesson
@@ -132,16 +136,18 @@ public:
     // Label1[1] frames the arrows while the summary shows; the window places no Label1[0].
     std::array<QLabel*, 2> Label1{};
 
+    // Objectives (plan_x_objectives.cpp): the tabs' texts into a plan record.
     void ReadObjectiveTabs(LessonPlanRecord& rec);
     // The one commit step: with a class open and objectives typed, they are written to the current plan.
     void CommitObjectives();
     // Leaving the class or the program: objectives that cannot be written are told once and given up,
     // so that the leaving always goes on.
     void CommitObjectivesOnLeaving();
-    // The report control that File > Print prints with; tests may put a recording one in its place.
+    // The report control that File > Print prints with (plan_x_print.cpp); tests may put a recording one
+    // in its place.
     std::unique_ptr<rt::ReportEngine> CrystalReport1;
 
-    // The menu bar: each top menu by its item (its title), each item by name.
+    // The menu bar (plan_x_frame.cpp): each top menu by its item (its title), each item by name.
     QAction *mnuFile, *mnuEdit, *mnuView, *mnuHelp;
     QAction *mnuFileNewClass, *mnuFileOpen, *mnuFileClose, *mnuFileCopy, *mnuFileSep1, *mnuFileClassInfo,
         *mnuFileSep2, *mnuFilePrint, *mnuFileSep3, *mnuFileSep4, *mnuFileExit;
@@ -158,8 +164,9 @@ public:
     bool CtrlVTyped = false;
 
 protected:
+    // (plan_x_shell.cpp)
     void closeEvent(QCloseEvent* event) override;
-    // The window's key preview (Form_KeyPress).
+    // The window's key preview (Form_KeyPress) (plan_x_lesson_panel.cpp).
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -168,7 +175,7 @@ private:
     void makeMenus();
     QAction* menuItem(QMenu* menu, const char* name, int number, void (PlanX::*handler)() = nullptr);
 
-    // Shell.
+    // Shell (plan_x_shell.cpp).
     void Form_Load();
     // The window's own enabled state: its contents and its menu bar.
     void setFormEnabled(bool enabled);
@@ -179,7 +186,7 @@ private:
     // An option set by code runs its click handler when its value changes to set.
     void onSet(QRadioButton* option, void (PlanX::*handler)());
 
-    // Menus.
+    // Menus (plan_x_menus.cpp).
     void LoadMenuResources();
     void mnuFileNewClass_Click();
     void mnuFileOpen_Click();
@@ -197,12 +204,12 @@ private:
     // File > Print hands the open class to the printing (plan_x_print.cpp).
     void mnuFilePrint_Click();
 
-    // Calendar views: their controls (plan_x_view_controls.cpp), the views (plan_x_views.cpp) and the
-    // date navigation (plan_x_navigation.cpp).
+    // Calendar views: their controls (plan_x_view_controls.cpp).
     void makeCalendarViews();
     // At load: the calendars' weekdays, range and option; the day boxes of the month view.
     void setUpCalendars();
     void makeDayBoxes();
+    // The views (plan_x_views.cpp).
     // The window's own background colour, which every week cell but the selected one takes.
     void setFormBackColor(quint32 colour);
     // The Cut and Copy Lesson Plan items follow whether the current date has a plan.
@@ -213,6 +220,9 @@ private:
     void opDayView_Click();
     void opWeekView_Click();
     void opMonthView_Click();
+    // Brings one view picture to the front of the four.
+    void bringToFront(QWidget* picture);
+    // The date navigation (plan_x_navigation.cpp).
     void cmdPrevDay_Click();
     void cmdNextDay_Click();
     // Drops on the day buttons end the drag; nothing else happens.
@@ -229,18 +239,20 @@ private:
     void txtMV_Click(qint16 index);
     void txtMV_DblClick(qint16 index);
     void txtMV_GotFocus(qint16 index);
-    // Brings one view picture to the front of the four.
-    void bringToFront(QWidget* picture);
     // The date a day box stands for.
     qint32 dayBoxDate(qint16 index) const;
 
-    // Lesson panel.
+    // Lesson panel (plan_x_lesson_panel.cpp).
     void makeLessonPanel();
     void makeObjectiveTabs();
     void InitGrids();
     void connectLessonPanel();
     bool Form_KeyPress(qint16& keyAscii);
     void followTextFocus(QWidget* old, QWidget* now);
+    void tabObject_GotFocus();
+    void tabObject_LostFocus();
+    void showLessonTime();
+    // The buttons, the grids' double clicks and drags (plan_x_lesson_commands.cpp).
     void cmdLeft_Click();
     void cmdRight_Click();
     void cmdUp_Click();
@@ -250,32 +262,30 @@ private:
     void cmdDescription_Click();
     void cmdNewResource_Click();
     void cmdInsertSpecial_Click();
-    void dbgResources_GotFocus();
-    void dbgResources_RowColChange();
-    void dbgAdditional_GotFocus();
-    void dbgAdditional_RowColChange();
-    void grid_LostFocus(rt::BoundGrid* grid);
     void dbgResources_DblClick();
     void dbgAdditional_DblClick();
     void grid_DragCell(rt::BoundGrid* grid, int bookmark);
     void dbgResources_DragDrop(const QString& sourceName);
     void dbgAdditional_DragDrop(const QString& sourceName);
+    // The resource the shared buttons act on, read from LastResourceControl; 0 when none.
+    qint32 lastResourceID(bool treesFirst);
+    // The grids' focus, row and edit events (plan_x_lesson_grid.cpp).
+    void dbgResources_GotFocus();
+    void dbgResources_RowColChange();
+    void dbgAdditional_GotFocus();
+    void dbgAdditional_RowColChange();
+    void grid_LostFocus(rt::BoundGrid* grid);
     void dbgResources_KeyPress(rt::Args& keyAscii);
     void dbgResources_BeforeColEdit(int column, qint16 keyAscii, bool& cancel);
     void dbgResources_AfterColEdit(int column);
     void dbgResources_AfterUpdate();
-    void tabObject_GotFocus();
-    void tabObject_LostFocus();
     // The up and down buttons' states for the lesson grid's current row.
     void evalMoveButtons();
-    // The resource the shared buttons act on, read from LastResourceControl; 0 when none.
-    qint32 lastResourceID(bool treesFirst);
-    void showLessonTime();
 
     // Scheduling (plan_x_scheduling.cpp).
     void cmdScheduleLessons_Click();
 
-    // Edit menu.
+    // Edit menu (plan_x_edit_menu.cpp).
     void mnuEditCutText_Click();
     void mnuEditCopyText_Click();
     void mnuEditPasteText_Click();
@@ -287,7 +297,7 @@ private:
     bool copyLessonPlan();
     void tellLessonCommandFailed(const QString& what, const rt::RuntimeError& e);
 
-    // Resource browser.
+    // Resource browser (plan_x_browser.cpp).
     void makeBrowser();
     // The browser-side buttons for a branch of the chapter or the type library; none when nullptr.
     void EvalChapterButtons(rt::Dispatch* branch);
@@ -303,9 +313,11 @@ private:
     void tree_LButtonDown(rt::OutsideTree& tree);
     void tree_MouseMove(rt::OutsideTree& tree, qint16 button);
     void tree_DragDrop(const QString& sourceName);
-    // The context of the trees' connections. A member goes before the window's widgets, so the focus
-    // leaving a tree while the window is destroyed reaches no handler.
-    QObject treeEvents_;
+
+    // The context of the connections that a control or the application raises when the focus moves (the
+    // trees', the grids' focus loss, the application's focus change). A member goes before the window's
+    // widgets, so the focus leaving a control while the window is destroyed reaches no handler.
+    QObject focusEvents_;
 
     Planner& planner_;
     rt::ComponentRegistry& components_;

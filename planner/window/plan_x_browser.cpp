@@ -53,7 +53,7 @@ void PlanX::makeBrowser() {
 
     for (rt::OutsideTree* tree : {pvChapter, pvType})
         connect(
-            tree, &rt::Control::raised, &treeEvents_,
+            tree, &rt::Control::raised, &focusEvents_,
             [this, tree](int event, rt::Args& args) { runHandler([&] { tree_Event(*tree, event, args); }); },
             Qt::DirectConnection);
     onSet(opChapter, &PlanX::opChapter_Click);

@@ -152,7 +152,7 @@ void PlanX::connectLessonPanel() {
     connect(dbgAdditional, &rt::BoundGrid::rowColChange, this,
             handle([this] { dbgAdditional_RowColChange(); }));
     for (rt::BoundGrid* grid : {dbgResources, dbgAdditional}) {
-        connect(grid, &rt::BoundGrid::lostFocus, this, [this, grid] { grid_LostFocus(grid); });
+        connect(grid, &rt::BoundGrid::lostFocus, &focusEvents_, [this, grid] { grid_LostFocus(grid); });
         connect(grid, &rt::BoundGrid::dragCell, this,
                 handle([this, grid](int bm) { grid_DragCell(grid, bm); }));
     }
@@ -178,7 +178,8 @@ void PlanX::connectLessonPanel() {
         planner_.platform.msg.show(
             {e.description, CourseSettings.AppTitle, rt::MbButtons::Ok, rt::MbIcon::Exclamation});
     });
-    connect(qApp, &QApplication::focusChanged, this, &PlanX::followTextFocus);
+    connect(qApp, &QApplication::focusChanged, &focusEvents_,
+            [this](QWidget* old, QWidget* now) { followTextFocus(old, now); });
     qApp->installEventFilter(this);
 }
 

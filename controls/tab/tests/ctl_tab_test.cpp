@@ -184,7 +184,9 @@ class ObjectiveDirty : public CtlTab, public ::testing::WithParamInterface<Dirty
 
 TEST_P(ObjectiveDirty, RaisedAsTheChangeRuleSays) {
     setUpTabs({"A", "B", "Local"}, GetParam().all);
-    dirty.clear();
+    // A list of its own, not one emptied in place: Qt 6.4 compares an emptied list with a never-filled
+    // one by memcmp on a null pointer, which the sanitizer build reports.
+    dirty = {};
     GetParam().act(*this);
     EXPECT_EQ(dirty, GetParam().raised);
 }

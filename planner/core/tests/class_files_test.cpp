@@ -1,5 +1,6 @@
 #include "planner/core/class_files.h"
 #include "planner/core/mru.h"
+#include "planner/core/start_up.h"
 #include "planner/core/testing/recording_main_window.h"
 #include "planner/core/testing/scripted_dialogs.h"
 #include "planner/data/course_database.h"

@@ -1,5 +1,5 @@
 #include "modal_driver.h"
-#include "planner/core/class_files.h"
+#include "planner/core/start_up.h"
 #include "planner/core/testing/recording_main_window.h"
 #include "planner/data/course_database.h"
 #include "planner/data/lesson_plans.h"
