@@ -2,6 +2,7 @@
 #include "main_window_fixture.h"
 #include "planner/core/class_files.h"
 #include "planner/core/mru.h"
+#include "planner/core/start_up.h"
 #include "planner/core/testing/scripted_dialogs.h"
 #include "planner/data/course_database.h"
 #include "planner/data/testing/course_fixture.h"
