@@ -14,8 +14,8 @@ class QtPlannerDialogs : public PlannerDialogs {
 public:
     explicit QtPlannerDialogs(rt::Platform& platform) : platform_(platform) {}
 
-    // The main window, which owns every dialog that no other dialog shows. A window manager draws a
-    // dialog without an owner late, or not at all, when it opens over another window.
+    // The main window, which owns every dialog that no other dialog shows: an owned dialog is centred
+    // over its owner, stays above it and has no taskbar entry of its own.
     void setOwner(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
     std::unique_ptr<OpenAppDialog> createOpenApp() override;
