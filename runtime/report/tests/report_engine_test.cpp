@@ -1,3 +1,4 @@
+#include "report_files_fixture.h"
 #include "runtime/dao/engine.h"
 #include "runtime/error.h"
 #include "runtime/report/own_report_engine.h"
@@ -33,21 +34,8 @@ rt::ReportJob lessonPlanJob(const QString& formula, const QString& classPath = c
 
 using rt::errorOf;
 
-class Reports : public ::testing::Test {
+class Reports : public ReportFilesFixture {
 protected:
-    // A copy of a file in the temporary folder, writable.
-    QString copy(const QString& from, const QString& name) {
-        const QString to = dir.filePath(name);
-        QFile::remove(to);
-        EXPECT_TRUE(QFile::copy(from, to));
-        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-        return to;
-    }
-    void run(const QString& database, const QStringList& statements) {
-        rt::Database db = rt::DBEngine::instance().workspace().openDatabase(database);
-        for (const QString& sql : statements) db.execute(sql);
-        db.close();
-    }
     // The scratch database as the fills leave it, with these cells.
     QString scratch(const QStringList& cells, const QString& comments) {
         const QString path = copy(program + "reports.mdb", "reports.mdb");
@@ -59,8 +47,6 @@ protected:
         run(path, sql);
         return path;
     }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(Reports, AReportFileIsFoundWithoutCaseAndMustNameALayout) {

@@ -1,4 +1,5 @@
 #include "bench/large_course.h"
+#include "report_files_fixture.h"
 #include "runtime/dao/engine.h"
 #include "runtime/gui/fitted_lines.h"
 #include "runtime/report/own_report_engine.h"
@@ -66,21 +67,8 @@ TEST(PrintedLines, KeepWhatFitsAndEndWhatIsCutInAnEllipsis) {
 }
 
 // The engine printing to the fake printers' PDF files, on pages of a chosen size.
-class Pages : public ::testing::Test {
+class Pages : public ReportFilesFixture {
 protected:
-    void run(const QString& database, const QStringList& statements) {
-        rt::Database db = rt::DBEngine::instance().workspace().openDatabase(database);
-        for (const QString& sql : statements) db.execute(sql);
-        db.close();
-    }
-    // A copy of a file in the temporary folder, writable.
-    QString copy(const QString& from, const QString& name) {
-        const QString to = dir.filePath(name);
-        QFile::remove(to);
-        EXPECT_TRUE(QFile::copy(from, to));
-        QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-        return to;
-    }
     // The scratch database with the class row and these cells, each of `text`.
     QString scratch(const QStringList& captions, const QString& text) {
         const QString path = copy(program + "reports.mdb", "reports.mdb");
@@ -112,7 +100,6 @@ protected:
         return text;
     }
 
-    QTemporaryDir dir;
     rt::FakePrinters printers;
     rt::OwnReportEngine engine{printers};
 };
